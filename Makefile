@@ -1,0 +1,28 @@
+# The two commands of README.md: `make demo` and `make test`.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build test demo bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/CMakeCache.txt:
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: deps $(BUILD)/CMakeCache.txt
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 240
+
+demo: build
+	@scripts/demo.sh $(BUILD)
+
+bench: build
+	@scripts/bench.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,45 @@
+// Serial port services of the run-time on QSerialPort, under their published
+// names. A COM port number maps to a device through a table (see README.md,
+// "Serial ports"); SetComPortDevice overrides one entry, which is how tests
+// reach a pseudo-terminal. Results are negative codes on failure.
+//
+// A device that vanishes (adapter unplugged, far end of a pty closed) closes
+// the port at the first error; reads then fail with -3 until the port is
+// opened again.
+#pragma once
+
+#include <cstddef>
+
+constexpr int kComPortMax = 32;   // COM1 .. COM32
+
+// Error codes.
+constexpr int kRs232UnknownSystemError = -1;
+constexpr int kRs232InvalidPortNumber = -2;
+constexpr int kRs232PortNotOpen = -3;
+constexpr int kRs232UnknownIOError = -4;
+constexpr int kRs232NoPortFound = -6;
+constexpr int kRs232CannotOpenPort = -7;
+constexpr int kRs232Timeout = -99;
+
+// deviceName empty or null: the table's device for the port.
+int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, int dataBits,
+                  int stopBits, int inputQueueSize, int outputQueueSize);
+int CloseCom(int port);
+int SetComTime(int port, double timeoutSeconds);
+int SetCTSMode(int port, int mode);   // 0 off (LWRS_HWHANDSHAKE_OFF)
+int FlushInQ(int port);
+int FlushOutQ(int port);
+// Writes count bytes; returns the count written or a negative code.
+int ComWrt(int port, const char *buffer, int count);
+// Reads up to count bytes, waiting at most the port's time-out for them;
+// returns the count read (possibly short) or a negative code.
+int ComRd(int port, char *buffer, int count);
+// Bytes waiting in the input queue, or a negative code.
+int GetInQLen(int port);
+
+constexpr int LWRS_HWHANDSHAKE_OFF = 0;
+
+// The device a port number maps to (table or override); empty for none.
+const char *ComPortDevice(int port);
+// Overrides the device of one port; nullptr or "" restores the table.
+void SetComPortDevice(int port, const char *device);

@@ -1,0 +1,13 @@
+// Shared entry point of the test binaries: a QApplication on the offscreen
+// platform, so widget code runs headless.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
