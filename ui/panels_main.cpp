@@ -1,0 +1,89 @@
+// The main window: banner, the four work-area selector buttons, the transfer
+// target selector and the transfer and polling buttons. The work area
+// (119, 8) and the data panel (63, 288) are filled by child panels, so this
+// panel's own controls sit above and below the work area only.
+#include "platform/resource.h"
+#include "ui/orvelle_uir.h"
+
+namespace {
+
+constexpr int kWidth = 900;
+constexpr int kHeight = 700;
+
+// Banner strip across the top; the logo module draws into it at start-up.
+constexpr int kBannerHeight = 58;
+constexpr int kBannerColor = 0x0080FF;
+constexpr int kPictureTop = 6, kPictureLeft = 325, kPictureWidth = 180, kPictureHeight = 22;
+
+// Selector buttons between the banner and the work area (63 .. 110).
+constexpr int kSelTop = 63, kSelHeight = 47;
+constexpr int kSelLeft = 8, kSelWidth = 65, kSelStep = 69;
+constexpr int kSelPoints = 8;  // four captions in 272 px
+
+// Below the work area (its panels end at 119 + 445 = 564).
+constexpr int kColL = 8, kColR = 147, kHalfWidth = 133;
+constexpr int kTargetTop = 572, kTargetHeight = 28, kTargetWidth = 87, kTargetStep = 92;
+constexpr int kSendTop = 608, kGoTop = 654, kBigHeight = 40;
+
+constexpr int kButtonGrey = 0xE0E0E0;
+
+const CtrlDesc kCtrls[] = {
+    {.id = MAINP_LogoBox, .kind = CTRL_DECORATION, .name = "LogoBox", .label = "",
+     .top = 0, .left = 0, .width = kWidth, .height = kBannerHeight, .callback = nullptr,
+     .color = kBannerColor},
+    {.id = MAINP_LogoPicture, .kind = CTRL_PICTURE, .name = "LogoPicture", .label = "",
+     .top = kPictureTop, .left = kPictureLeft, .width = kPictureWidth, .height = kPictureHeight,
+     .callback = nullptr},
+
+    {.id = MAINP_ButtonConnect, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonConnect",
+     .label = "INTERFACE", .top = kSelTop, .left = kSelLeft, .width = kSelWidth,
+     .height = kSelHeight, .callback = "CBF_ButtonConnect", .color = kButtonGrey,
+     .pointSize = kSelPoints},
+    {.id = MAINP_ButtonPara, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonPara",
+     .label = "PARAMETER", .top = kSelTop, .left = kSelLeft + kSelStep, .width = kSelWidth,
+     .height = kSelHeight, .callback = "CBF_ButtonPara", .color = kButtonGrey,
+     .pointSize = kSelPoints},
+    {.id = MAINP_ButtonTeachTable, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonTeachTable",
+     .label = "TEACH\nTABLE", .top = kSelTop, .left = kSelLeft + 2 * kSelStep,
+     .width = kSelWidth, .height = kSelHeight, .callback = "CBF_ButtonTeachTable",
+     .color = kButtonGrey, .pointSize = kSelPoints},
+    {.id = MAINP_ButtonRecorder, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonRecorder",
+     .label = "RECORDER", .top = kSelTop, .left = kSelLeft + 3 * kSelStep,
+     .width = kSelWidth, .height = kSelHeight, .callback = "CBF_ButtonRecorder",
+     .color = kButtonGrey, .pointSize = kSelPoints},
+
+    // Transfer target: three toggle buttons acting as one radio group, RAM on.
+    {.id = MAINP_SelectRAM, .kind = CTRL_TOGGLE_BUTTON, .name = "SelectRAM", .label = "RAM",
+     .top = kTargetTop, .left = kColL, .width = kTargetWidth, .height = kTargetHeight,
+     .callback = "CBF_SelectRAM", .initial = 1, .color = kButtonGrey},
+    {.id = MAINP_SelectEEPROM, .kind = CTRL_TOGGLE_BUTTON, .name = "SelectEEPROM",
+     .label = "EEPROM", .top = kTargetTop, .left = kColL + kTargetStep, .width = kTargetWidth,
+     .height = kTargetHeight, .callback = "CBF_SelectEEPROM", .color = kButtonGrey},
+    {.id = MAINP_SelectFILE, .kind = CTRL_TOGGLE_BUTTON, .name = "SelectFILE", .label = "FILE",
+     .top = kTargetTop, .left = kColL + 2 * kTargetStep, .width = kTargetWidth,
+     .height = kTargetHeight, .callback = "CBF_SelectFILE", .color = kButtonGrey},
+
+    {.id = MAINP_ButtonSend, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonSend",
+     .label = "SEND  F9", .top = kSendTop, .left = kColL, .width = kHalfWidth,
+     .height = kBigHeight, .callback = "CBF_ButtonSend", .shortcutKey = VAL_F9_VKEY,
+     .color = kButtonGrey},
+    {.id = MAINP_ButtonGet, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonGet",
+     .label = "GET  F10", .top = kSendTop, .left = kColR, .width = kHalfWidth,
+     .height = kBigHeight, .callback = "CBF_ButtonGet", .shortcutKey = VAL_F10_VKEY,
+     .color = kButtonGrey},
+    {.id = MAINP_ButtonGo, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonGo", .label = "GO  F11",
+     .top = kGoTop, .left = kColL, .width = kHalfWidth, .height = kBigHeight,
+     .callback = "CBF_ButtonGo", .shortcutKey = VAL_F11_VKEY, .color = kButtonGrey},
+    {.id = MAINP_ButtonStop, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonStop",
+     .label = "STOP  F12", .top = kGoTop, .left = kColR, .width = kHalfWidth,
+     .height = kBigHeight, .callback = "CBF_ButtonStop", .shortcutKey = VAL_F12_VKEY,
+     .color = kButtonGrey},
+};
+
+}  // namespace
+
+extern const PanelDesc kMainPanelDesc = {
+    .resourceId = MAINP, .name = "MAINP", .title = "ORVELLE V3.1",
+    .top = 40, .left = 40, .width = kWidth, .height = kHeight,
+    .callback = "CBF_MAINP", .ctrls = kCtrls, .numCtrls = sizeof kCtrls / sizeof kCtrls[0],
+};
