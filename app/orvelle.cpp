@@ -1,0 +1,74 @@
+#include <initializer_list>
+#include "app/orvelle.h"
+
+#include "app/callbacks.h"
+#include "app/state.h"
+#include "gui/startup.h"
+#include "gui/work_area.h"
+#include "platform/resource.h"
+#include "platform/tcpsupp.h"
+#include "platform/userint.h"
+#include "ui/orvelle_uir.h"
+
+namespace orvelle {
+
+namespace {
+
+constexpr int kWorkAreaTop = 119, kWorkAreaLeft = 8;
+constexpr int kDataAreaTop = 63, kDataAreaLeft = 288;
+
+int LoadPanels()
+{
+    struct Load { int *handle; int parent; int id; };
+    const Load loads[] = {
+        {&mainpanel, 0, MAINP},          {&parapanel, 1, PARAP},
+        {&ttpanel, 1, TTP},              {&datapanel, 1, DATAP},
+        {&interfacepanel, 1, INTERFACEP}, {&recpanel, 1, RECP},
+        {&graphpanel, 1, GRAPHP},        {&colbigpanel, 0, COLBIGP},
+    };
+    for (const Load &l : loads) {
+        *l.handle = LoadPanel(l.parent ? mainpanel : 0, kUirFile, l.id);
+        if (*l.handle < 0)
+            return -1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int OpenProgram()
+{
+    RegisterOrvelleResource();
+    RegisterOrvelleCallbacks();
+    if (LoadPanels() < 0)
+        return -1;
+    for (int panel : {parapanel, ttpanel, interfacepanel, recpanel})
+        SetPanelPos(panel, kWorkAreaTop, kWorkAreaLeft);
+    SetPanelPos(datapanel, kDataAreaTop, kDataAreaLeft);
+    SetPanelPos(graphpanel, kDataAreaTop, kDataAreaLeft);
+    ShowChildPanel(kWorkPara);
+    DisplayPanel(datapanel);
+    DisplayPanel(mainpanel);
+    InitAll();
+    return 0;
+}
+
+void CloseProgram()
+{
+    if (tcpcon > 0)
+        DisconnectFromTCPServer(g_hconversation);
+    tcpcon = 0;
+    DiscardPanel(colbigpanel);
+    DiscardPanel(mainpanel);
+}
+
+int WinMain()
+{
+    if (OpenProgram() < 0)
+        return -1;
+    RunUserInterface();
+    CloseProgram();
+    return 0;
+}
+
+}  // namespace orvelle

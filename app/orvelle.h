@@ -1,0 +1,16 @@
+// The program's entry point and its start and end, split so that tests can
+// run the start-up without the event loop.
+#pragma once
+
+namespace orvelle {
+
+// Loads the eight panels, places and shows them, and runs InitAll.
+// Returns 0, or -1 when a panel cannot be loaded.
+int OpenProgram();
+// Closes an open TCP connection and discards the panels.
+void CloseProgram();
+// The entry point: OpenProgram, the event loop until the main panel is
+// closed, CloseProgram. Returns 0, or -1 when start-up failed.
+int WinMain();
+
+}  // namespace orvelle

@@ -1,0 +1,76 @@
+// Definitions of the process-wide state; see state.h for the meaning of each.
+#include "app/state.h"
+
+namespace orvelle {
+
+// ---- protocol constants ----
+word anzpara, anzframe, anzdata, anzVec, anzOut, sync;
+
+// ---- parameter set ----
+word paraPower, paraChannelMode, paraAverage, paraEvalMode, paraHold, paraIntlim;
+word paraMaxNr, paraOutMode, paraTrigger, paraExtteach;
+word paraFrei11, paraFrei12, paraFrei13, paraFrei14, paraFrei15, paraFrei16;
+word paraTeachVec[kVecCount][kVecWords];
+word pp[kPpWords];
+
+// ---- measurement ----
+word databuf[kFrameWords];
+word dataChL, dataChC, dataChR, dataDensity, dataSym1, dataSym2, dataVec, dataTemp;
+word dataAktMaxChL, dataAktMaxChC, dataAktMaxChR, dataTrigger;
+
+// ---- link ----
+char szWriteBuf[kLinkBufBytes];
+char szReadBuf[kLinkBufBytes];
+int dataSize, bytesToRead, bytesRead;
+short nBytesW;
+word order, comecho, poll, target;
+double tstart, tdiff;
+char version[kVersionBytes + 1];
+char szStatus[kStatusBytes];
+short ret;
+
+// ---- connection ----
+word comprotocol, comport;
+char ipBuf[kIpBufBytes];
+char portNumStr[kPortStrBytes];
+int portNum;
+word tcpcon;
+unsigned g_hconversation;
+word comprotocolold, comportold;
+char ipBufOld[kIpBufBytes];
+char portNumStrOld[kPortStrBytes];
+
+// ---- panels and paths ----
+int mainpanel, parapanel, ttpanel, datapanel, interfacepanel, recpanel, graphpanel, colbigpanel;
+char proj_dir[kPathBytes];
+char file_name[kPathBytes];
+char ipComboBoxFileName[kPathBytes];
+char conSettingsFileName[kPathBytes];
+
+// ---- display ----
+double rawBuf[kHistoryValues];
+double densityBuf[kHistoryValues];
+word source, scale;
+word GpBufCnt[2], GpBufChL[2], GpBufChC[2], GpBufChR[2];
+word GpBufDensity[2], GpBufSym1[2], GpBufSym2[2], GpBufTemp[2];
+word graphcnt;
+
+// ---- recorder ----
+double recstart;
+word zeitint, reczeit, anzwerte, otcrec;
+
+void InitStateValues()
+{
+    anzpara = 202;
+    anzframe = 18;
+    anzdata = 16;
+    anzVec = 31;
+    anzOut = 5;
+    tcpcon = 0;
+    sync = 0x0055;
+    order = 1;
+    target = RAM;
+    poll = 0;
+}
+
+}  // namespace orvelle

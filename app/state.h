@@ -1,0 +1,142 @@
+// The process-wide state of the program. Every variable lives in state.cpp;
+// all are touched on the one event-loop thread only.
+#pragma once
+
+#include <cstdint>
+
+// The application code lives in namespace orvelle, so that names such as
+// `sync` and `poll` do not meet the C library's functions of the same name.
+namespace orvelle {
+
+using word = std::uint16_t;
+
+// ---- sizes and limits -----------------------------------------------------
+constexpr int kFrameBytes = 36;          // bytes of every frame on the link
+constexpr int kFrameWords = 18;          // words of every frame
+constexpr int kLinkBufBytes = 1024;      // szWriteBuf, szReadBuf
+constexpr int kPpWords = 250;            // the parameter block
+constexpr int kParaSlots = 16;           // parameter words of the set
+constexpr int kVecCount = 31;            // rows of the teach table
+constexpr int kVecWords = 6;             // words of a teach row
+constexpr int kPathBytes = 260;
+constexpr int kVersionBytes = 36;
+constexpr int kStatusBytes = 48;
+constexpr int kIpBufBytes = 256;
+constexpr int kPortStrBytes = 32;
+constexpr int kHistorySamples = 100;     // samples in each main-panel history
+constexpr int kHistoryValues = 300;      // three values per sample
+constexpr double kReplyLimitS = 3.0;     // reply wait of every request
+constexpr double kTestReplyLimitTcpS = 5.0;  // identification wait over TCP
+constexpr int kTcpConnectTimeoutMs = 5000;
+constexpr int kTcpWriteTimeoutMs = 2000;
+constexpr int kTcpTestWriteTimeoutMs = 5000;
+constexpr int kTcpReadTimeoutMs = 5000;
+
+// Transfer targets.
+constexpr int RAM = 1;
+constexpr int EEPROM = 2;
+constexpr int DATFILE = 3;
+
+// ---- protocol constants (set by InitAll) ------------------------------------
+extern word anzpara;      // words in the parameter-file image (202)
+extern word anzframe;     // words in every frame (18)
+extern word anzdata;      // measurement words in a data frame (16)
+extern word anzVec;       // rows of the teach table (31)
+extern word anzOut;       // digital outputs; most vectors in a DIRECT mode (5)
+extern word sync;         // first word of every request (0x0055)
+
+// ---- parameter set ------------------------------------------------------------
+extern word paraPower;        // transmitter LED, 0 (off) .. 1000 (full)
+extern word paraChannelMode;  // connected receiver channels (selector code)
+extern word paraAverage;      // scanning values averaged
+extern word paraEvalMode;     // evaluation mode, 0 or 1
+extern word paraHold;         // minimum output pulse length
+extern word paraIntlim;       // intensity limit below which the vector is 255
+extern word paraMaxNr;        // teach rows checked from row 0, at most anzVec
+extern word paraOutMode;      // 1 BINARY, else DIRECT LO / DIRECT HI
+extern word paraTrigger;      // 0 CONT, 1 EXT1, 2 EXT2
+extern word paraExtteach;     // external teach, 0 off
+extern word paraFrei11, paraFrei12, paraFrei13;  // spare words, passed through
+extern word paraFrei14, paraFrei15, paraFrei16;
+extern word paraTeachVec[kVecCount][kVecWords];  // teach table, row = vector
+extern word pp[kPpWords];     // parameter block: set image or reply image
+
+// ---- measurement ------------------------------------------------------------------
+extern word databuf[kFrameWords];  // last decoded data frame
+extern word dataChL, dataChC, dataChR;  // channel intensities
+extern word dataDensity;            // density computed by the sensor
+extern word dataSym1, dataSym2;     // symmetries computed by the sensor
+extern word dataVec;                // detected vector; 255 none
+extern word dataTemp;               // temperature
+extern word dataAktMaxChL, dataAktMaxChC, dataAktMaxChR;  // maxima over 60 s
+extern word dataTrigger;            // trigger state
+
+// ---- link -------------------------------------------------------------------------
+extern char szWriteBuf[kLinkBufBytes];  // outgoing frame; first 36 bytes sent, never cleared
+extern char szReadBuf[kLinkBufBytes];   // incoming reply; first 36 bytes used
+extern int dataSize;       // bytes received (RS-232) or expected (TCP)
+extern int bytesToRead;    // bytes still missing; 0 = reply complete
+extern int bytesRead;      // result of the last TCP read
+extern short nBytesW;      // result of the last write, not examined
+extern word order;         // command code of the frame being sent
+extern word comecho;       // 1 after a confirmed transfer, 0 after a failure
+extern word poll;          // 1 while a polling or recording loop runs
+extern word target;        // RAM, EEPROM or DATFILE
+extern double tstart;      // start of the current wait, s
+extern double tdiff;       // elapsed time of the current wait, s
+extern char version[kVersionBytes + 1];  // identification text (+ terminator)
+extern char szStatus[kStatusBytes];      // text of the last connection error
+extern short ret;          // result of the last port opening / TCP connection
+
+// ---- connection ------------------------------------------------------------------
+extern word comprotocol;   // 0 RS-232, 1 TCP/IP
+extern word comport;       // COM port number
+extern char ipBuf[kIpBufBytes];          // server name or address
+extern char portNumStr[kPortStrBytes];   // TCP port as typed
+extern int portNum;        // TCP port
+extern word tcpcon;        // 1 while a TCP connection is open
+extern unsigned g_hconversation;         // TCP connection handle
+extern word comprotocolold, comportold;  // values restored by Discard
+extern char ipBufOld[kIpBufBytes];
+extern char portNumStrOld[kPortStrBytes];
+
+// ---- panels and paths ---------------------------------------------------------
+extern int mainpanel, parapanel, ttpanel, datapanel;
+extern int interfacepanel, recpanel, graphpanel, colbigpanel;
+extern char proj_dir[kPathBytes];            // the program's directory
+extern char file_name[kPathBytes];           // last parameter or record file chosen
+extern char ipComboBoxFileName[kPathBytes];  // server history file
+extern char conSettingsFileName[kPathBytes]; // connection settings file
+
+// ---- display -----------------------------------------------------------------------
+extern double rawBuf[kHistoryValues];      // last 100 raw samples, oldest first
+extern double densityBuf[kHistoryValues];  // last 100 density/upper/lower samples
+extern word source;        // view: 0 density, 1 raw
+extern word scale;         // density axis: 0 fixed, 1 zoom
+extern word GpBufCnt[2], GpBufChL[2], GpBufChC[2], GpBufChR[2];  // graph-panel
+extern word GpBufDensity[2], GpBufSym1[2], GpBufSym2[2], GpBufTemp[2];  // segments
+extern word graphcnt;      // frames added to the graph panel since clearing
+
+// ---- recorder ----------------------------------------------------------------------
+extern double recstart;    // start of the current recording cycle, s
+extern word zeitint;       // recording interval, s
+extern word reczeit;       // scratch for the duration fields
+extern word anzwerte;      // lines to record in the fixed-count mode
+extern word otcrec;        // lines written in the fixed-count and manual modes
+
+// ---- conversions between the named variables and the word images ----------------
+// Builds the set image in pp words 0..201: slots 0..15, then the teach table
+// row by row.
+void CopyVarsToPP();
+// Takes a reply image in pp apart: marker 0x00AA required; command 3 fills
+// the 16 parameters (paraMaxNr clamped to anzVec), command 4 fills the row
+// named in word 2 (rows 31 and above are ignored); anything else changes nothing.
+void CopyPPtoVars();
+// Takes a set image (from a file) apart; paraMaxNr clamped to anzVec.
+void CopyFileParatoVars();
+// Copies databuf words 2..13 into the twelve measurement variables.
+void CopyDatatoVars();
+// Sets the protocol constants and start values (first step of InitAll).
+void InitStateValues();
+
+}  // namespace orvelle

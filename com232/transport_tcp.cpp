@@ -1,0 +1,103 @@
+// TCP: connecting, the connection callback and waiting for a reply that the
+// callback stores.
+#include <algorithm>
+#include <cstdio>
+
+#include "app/state.h"
+#include "com232/link_errors.h"
+#include "com232/status_display.h"
+#include "com232/transport.h"
+#include "platform/tcpsupp.h"
+#include "platform/userint.h"
+#include "platform/utility.h"
+
+namespace orvelle {
+
+namespace {
+constexpr int kScratchBytes = 1024;
+// The callback takes what has arrived and returns; the rest of a reply comes
+// with the next data-ready event. A short read wait covers a reply split
+// over two segments without holding the window still.
+constexpr int kCallbackReadWaitMs = 20;
+double replyLimitS = kReplyLimitS;  // limit of the wait in progress
+
+void DropUnsolicited(unsigned handle)
+{
+    char scratch[kScratchBytes];
+    ClientTCPRead(handle, scratch, sizeof scratch, 0);
+}
+
+void StoreReplyBytes(unsigned handle)
+{
+    while (bytesToRead > 0) {
+        if (Timer() - tstart > replyLimitS)
+            break;
+        const int offset = dataSize - bytesToRead;
+        if (offset < 0 || offset >= kLinkBufBytes)
+            break;
+        const int want = std::min(bytesToRead, kLinkBufBytes - offset);
+        bytesRead = ClientTCPRead(handle, szReadBuf + offset, static_cast<unsigned>(want),
+                                  kCallbackReadWaitMs);
+        if (bytesRead <= 0)
+            break;
+        bytesToRead -= bytesRead;
+        ProcessSystemEvents();
+    }
+}
+
+}  // namespace
+
+void InitTCP_IP()
+{
+    if (tcpcon > 0)
+        DisconnectFromTCPServer(g_hconversation);
+    tcpcon = 0;
+    SetWaitCursor(1);
+    ret = static_cast<short>(ConnectToTCPServer(&g_hconversation, portNum, ipBuf, ClientTCPCB,
+                                                nullptr, kTcpConnectTimeoutMs));
+    SetWaitCursor(0);
+    if (ret < 0) {
+        std::snprintf(szStatus, sizeof szStatus, "%s", TcpErrorText(ret));
+        ShowStatus(szStatus);
+        tcpcon = 0;
+        return;
+    }
+    tcpcon = 1;
+}
+
+int ClientTCPCB(unsigned handle, int event, int, void *)
+{
+    switch (event) {
+    case TCP_DATAREADY:
+        if (bytesToRead > 0)
+            StoreReplyBytes(handle);
+        else
+            DropUnsolicited(handle);
+        break;
+    case TCP_DISCONNECT:
+        // Mark the link dead before the popup's own event loop runs, so a
+        // wait in progress ends at its next turn instead of going on.
+        g_hconversation = 0;
+        tcpcon = 0;
+        MessagePopup("TCP Client", "Server has closed connection!");
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void WaitReplyTcp(double limitS)
+{
+    replyLimitS = limitS;
+    tstart = Timer();
+    while (bytesToRead > 0) {
+        ProcessSystemEvents();
+        tdiff = Timer() - tstart;
+        if (tdiff > limitS || tcpcon == 0)
+            break;
+    }
+    replyLimitS = kReplyLimitS;
+}
+
+}  // namespace orvelle

@@ -1,0 +1,20 @@
+// The connection settings: loading them, the interface panel's visibility
+// rule, and the connection attempt.
+#pragma once
+
+namespace orvelle {
+
+// Reads "ComSettings.cfg" (four lines: protocol, COM port, server, TCP port)
+// into the variables and the interface panel. Without the file: RS-232 on
+// COM port 1, the panel untouched. A missing line reads as empty.
+void GetConnectionSettingsFromFile();
+// Reads the protocol selector and shows the COM port or the server fields.
+void InitConnectPanel();
+// Connects with the values on the interface panel and runs the connection
+// test; a failed opening ends in SetPopupTimeout.
+void TryToConnect();
+// The leading decimal number of a text as the C library's atoi reads it
+// (blanks, sign, digits; 0 without digits), saturated to the int range.
+int ParseLeadingInt(const char *text);
+
+}  // namespace orvelle

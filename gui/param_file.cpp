@@ -1,0 +1,78 @@
+#include "gui/param_file.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/state.h"
+#include "gui/panel_binding.h"
+#include "platform/formatio.h"
+#include "platform/userint.h"
+
+namespace orvelle {
+
+namespace {
+
+int AskForParameterFile()
+{
+    return FileSelectPopup(proj_dir, "Parameter.ini", "*.ini", "Parameter", VAL_OK_BUTTON, 0, 0,
+                           1, 1, file_name);
+}
+
+const char *ReadProblem(int code)
+{
+    switch (code) {
+    case kFmtCannotOpen: return "The file cannot be opened.";
+    case kFmtValueOutOfRange: return "It holds a value outside 0 to 65535.";
+    case kFmtBadFormat: return "It does not hold 202 numbers, one per line.";
+    default: return "The file cannot be read.";
+    }
+}
+
+void ReportFileProblem(const char *what, const char *problem)
+{
+    char text[kPathBytes + 200];
+    std::snprintf(text, sizeof text, "%s\n%s\n%s\nThe parameters were not changed.", what,
+                  file_name, problem);
+    MessagePopup("ATTENTION!", text);
+}
+
+}  // namespace
+
+void SendParaToFile()
+{
+    if (AskForParameterFile() <= 0)
+        return;
+    GetPanelValues();
+    CopyVarsToPP();
+    const int result = ArrayToFile(file_name, pp, VAL_UNSIGNED_SHORT_INTEGER, anzpara, 1,
+                                   VAL_GROUPS_TOGETHER, VAL_GROUPS_AS_COLUMNS, VAL_CONST_WIDTH,
+                                   kParamFileFieldWidth, VAL_ASCII, VAL_TRUNCATE);
+    if (result < 0) {
+        char text[kPathBytes + 120];
+        std::snprintf(text, sizeof text,
+                      "The parameter file could not be saved:\n%s\nAn earlier file of that name "
+                      "is unchanged.",
+                      file_name);
+        MessagePopup("ATTENTION!", text);
+    }
+}
+
+void ReadParaFromFile()
+{
+    if (AskForParameterFile() <= 0)
+        return;
+    word image[kPpWords];
+    const int result = FileToArray(file_name, image, VAL_UNSIGNED_SHORT_INTEGER, anzpara, 1,
+                                   VAL_GROUPS_TOGETHER, VAL_GROUPS_AS_COLUMNS, VAL_ASCII);
+    if (result < 0) {
+        ReportFileProblem("The parameter file could not be loaded:", ReadProblem(result));
+        return;
+    }
+    std::memcpy(pp, image, sizeof(word) * anzpara);
+    CopyFileParatoVars();
+    SetPanelValues();
+    InitEval();
+    InitChannelMode();
+}
+
+}  // namespace orvelle

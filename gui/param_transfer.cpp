@@ -1,0 +1,106 @@
+#include "gui/param_transfer.h"
+
+#include "app/state.h"
+#include "com232/frame.h"
+#include "com232/transport.h"
+#include "gui/link_test.h"
+#include "gui/panel_binding.h"
+#include "platform/userint.h"
+
+namespace orvelle {
+
+namespace {
+constexpr int kEchoWordsPara = 18;
+constexpr int kEchoWordsRow = 6;
+constexpr int kEchoWordsCommand = 2;
+
+void SendCommand(word command, word row)
+{
+    order = command;
+    FillTxBuf(command, row, 0, 0);
+    SendFrame(kTcpWriteTimeoutMs);
+}
+}  // namespace
+
+void CheckEcho(int words)
+{
+    ArmReply();
+    WaitReply(kReplyLimitS);
+    if (bytesToRead != 0) {
+        SetPopupTimeout();
+        return;
+    }
+    comecho = 1;
+    if (szReadBuf[0] != 0x00 || static_cast<unsigned char>(szReadBuf[1]) != 0xAA)
+        comecho = 0;
+    for (int k = 2; k < 2 * words; ++k)
+        if (szReadBuf[k] != szWriteBuf[k])
+            comecho = 0;
+    if (comecho == 0)
+        SetPopupTimeout();
+}
+
+void Befehl3plus4()
+{
+    FlushQueues();
+    ArmReply();
+    SendFrame(kTcpWriteTimeoutMs);
+    WaitReply(kReplyLimitS);
+    if (bytesToRead == 0) {
+        GetRxBufPara();
+        CopyPPtoVars();
+    } else {
+        SetPopupTimeout();
+    }
+}
+
+void SendPara()
+{
+    poll = 0;
+    GetPanelValues();
+    CopyVarsToPP();
+    FlushQueues();
+    SendCommand(kCmdWritePara, 0);
+    CheckEcho(kEchoWordsPara);
+    if (comecho == 0)
+        return;
+    for (word r = 0; r < anzVec; ++r) {
+        ProcessSystemEvents();
+        SendCommand(kCmdWriteRow, r);
+        CheckEcho(kEchoWordsRow);
+        if (comecho == 0)
+            return;
+    }
+    if (target == EEPROM) {
+        SendCommand(kCmdStoreEeprom, 0);
+        CheckEcho(kEchoWordsCommand);
+    }
+}
+
+void GetPara()
+{
+    poll = 0;
+    comecho = 1;
+    FlushQueues();
+    if (target == EEPROM) {
+        SendCommand(kCmdSelectEeprom, 0);
+        CheckEcho(kEchoWordsCommand);
+        if (comecho == 0)
+            return;
+    }
+    order = kCmdReadPara;
+    FillTxBuf(order, 0, 0, 0);
+    Befehl3plus4();
+    for (word r = 0; r < anzVec; ++r) {
+        order = kCmdReadRow;
+        FillTxBuf(order, r, 0, 0);
+        Befehl3plus4();
+        if (comecho == 0)
+            return;
+    }
+    SetPanelValues();
+    InitEval();
+    InitChannelMode();
+}
+
+}  // namespace orvelle

@@ -1,0 +1,53 @@
+#include "gui/polling.h"
+
+#include "app/state.h"
+#include "com232/frame.h"
+#include "com232/transport.h"
+#include "gui/link_test.h"
+#include "gui/live_display.h"
+#include "gui/main_graphs.h"
+#include "gui/teach_table.h"
+#include "platform/userint.h"
+#include "platform/utility.h"
+
+namespace orvelle {
+
+void GetDataFrame()
+{
+    FlushQueues();
+    ArmReply();
+    SendFrame(kTcpWriteTimeoutMs);
+    WaitReply(kReplyLimitS);
+}
+
+void StopAutoSend()
+{
+    order = kCmdAutoSend;
+    FillTxBuf(order, 0, 0, 0);
+    FlushQueues();
+    SendFrame(kTcpWriteTimeoutMs);
+}
+
+void GetData()
+{
+    poll = 1;
+    FlushQueues();
+    SetToleranceRangeSymmetry();
+    while (poll == 1) {
+        order = kCmdReadData;
+        FillTxBuf(order, 0, 0, 0);
+        GetDataFrame();
+        if (bytesToRead == 0) {
+            GetRxBufData();
+            CopyDatatoVars();
+            SetPanelData();
+            ShowGraph();
+        } else {
+            SetPopupTimeout();
+        }
+        ProcessSystemEvents();
+        Sleep(kPollPauseMs);
+    }
+}
+
+}  // namespace orvelle

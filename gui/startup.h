@@ -1,0 +1,13 @@
+// Start-up initialisation, run once by WinMain after the panels are shown.
+#pragma once
+
+namespace orvelle {
+
+constexpr const char *kComSettingsFile = "ComSettings.cfg";
+constexpr const char *kServerHistoryFile = "IPComboBox.cfg";
+
+// Start values, the settings file names, the start-up displays, the
+// parameter panel's initial set, then the first connection attempt.
+void InitAll();
+
+}  // namespace orvelle
