@@ -17,6 +17,7 @@ constexpr int kRs232UnknownSystemError = -1;
 constexpr int kRs232InvalidPortNumber = -2;
 constexpr int kRs232PortNotOpen = -3;
 constexpr int kRs232UnknownIOError = -4;
+constexpr int kRs232InvalidParameter = -5;   // a line setting, count or time-out out of range
 constexpr int kRs232NoPortFound = -6;
 constexpr int kRs232CannotOpenPort = -7;
 constexpr int kRs232Timeout = -99;
@@ -43,3 +44,6 @@ constexpr int LWRS_HWHANDSHAKE_OFF = 0;
 const char *ComPortDevice(int port);
 // Overrides the device of one port; nullptr or "" restores the table.
 void SetComPortDevice(int port, const char *device);
+// The device and the system's reason of the port's last failure (open, or the
+// error that closed it); "" after a successful open.
+const char *GetComErrorText(int port);
