@@ -1,0 +1,156 @@
+// Start-up against the simulator over TCP and over a pseudo-terminal: the
+// connection test, the identification text and the parameter read.
+#include "support/program_fixture.h"
+
+using namespace orvelle;
+using orvtest::ProgramTest;
+
+namespace {
+
+std::vector<int> Commands(const std::vector<sim::Frame> &frames)
+{
+    std::vector<int> out;
+    for (const auto &f : frames)
+        out.push_back(sim::frameWord(f, 1));
+    return out;
+}
+
+sim::ParamSet DistinctSet()
+{
+    sim::ParamSet set = sim::defaultParamSet();
+    set.params = {950, 2, 16, 1, 25, 300, 3, 1, 0, 0, 11, 12, 13, 14, 15, 16};
+    for (int r = 0; r < 31; ++r)
+        for (int c = 0; c < 6; ++c)
+            set.teach[r][c] = static_cast<uint16_t>(2000 + 10 * r + c);
+    return set;
+}
+
+void ExpectPanelsHold(const sim::ParamSet &set)
+{
+    const int ctrls[] = {PARAP_SlidePower, PARAP_EditChannelMode, PARAP_EditAverage,
+                         PARAP_Evalmode, PARAP_EditHold, PARAP_EditIntlim, PARAP_EditMaxNo,
+                         PARAP_EditOutmode, PARAP_EditTrigger, PARAP_ExternTeach};
+    for (int i = 0; i < 10; ++i) {
+        unsigned short v = 0;
+        GetCtrlVal(parapanel, ctrls[i], &v);
+        EXPECT_EQ(v, set.params[i]) << "parameter control " << i;
+    }
+    for (int r = 0; r < 31; ++r)
+        for (int c = 0; c < 6; ++c) {
+            unsigned short v = 0;
+            GetTableCellVal(ttpanel, TTP_GridCtt, MakePoint(c + 1, r + 1), &v);
+            ASSERT_EQ(v, set.teach[r][c]) << "row " << r << " column " << c;
+        }
+    EXPECT_EQ(paraFrei11, set.params[10]);
+    EXPECT_EQ(paraFrei16, set.params[15]);
+}
+
+void ExpectConnected(const std::string &status)
+{
+    int dimmed = -1;
+    GetCtrlAttribute(interfacepanel, INTERFACEP_ButtonAccept, ATTR_DIMMED, &dimmed);
+    EXPECT_EQ(dimmed, 0);
+    EXPECT_EQ(comecho, 1);
+    EXPECT_EQ(status, std::string(version));
+}
+
+class Startup : public ProgramTest {};
+
+TEST_F(Startup, OverTcpStopsAutoSendShowsIdAndReadsEverything)
+{
+    sim::SimConfig config;
+    config.idText = "SENSOR";
+    StartSensorTcp(config);
+    const sim::ParamSet set = DistinctSet();
+    sensor_->setRam(set);
+    OpenProgram();
+
+    const std::vector<int> cmds = Commands(sensor_->receivedFrames());
+    ASSERT_EQ(cmds.size(), 34u);
+    EXPECT_EQ(cmds[0], 50);
+    EXPECT_EQ(cmds[1], 7);
+    EXPECT_EQ(cmds[2], 3);
+    for (int r = 0; r < 31; ++r)
+        EXPECT_EQ(cmds[3 + r], 4);
+    EXPECT_EQ(Status(), "SENSOR");
+    ExpectConnected(Status());
+    ExpectPanelsHold(set);
+    EXPECT_EQ(IsPanelVisible(parapanel), 1);
+    EXPECT_EQ(IsPanelVisible(interfacepanel), 0);
+}
+
+TEST_F(Startup, OverPtyReadsEverything)
+{
+    sim::SimConfig config;
+    config.idText = "PTYSENSOR";
+    StartSensorPty(config);
+    const sim::ParamSet set = DistinctSet();
+    sensor_->setRam(set);
+    OpenProgram();
+    EXPECT_EQ(Status(), "PTYSENSOR");
+    ExpectConnected(Status());
+    ExpectPanelsHold(set);
+    unsigned short shown = 0;
+    GetCtrlVal(datapanel, DATAP_DispComPort, &shown);
+    EXPECT_EQ(shown, orvtest::kPtyComPort);
+}
+
+TEST_F(Startup, IdentificationOfThirtySixLettersShowsAll)
+{
+    sim::SimConfig config;
+    config.idText = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    StartSensorTcp(config);
+    OpenProgram();
+    EXPECT_EQ(Status(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+}
+
+TEST_F(Startup, InvalidPortNumberThenTimeoutOpensInterfacePanel)
+{
+    WriteSettings(0, 0, "", "");
+    OpenProgram();
+    EXPECT_STREQ(szStatus, "Invalid port number");
+    EXPECT_EQ(Status(), "TIMEOUT");
+    EXPECT_EQ(IsPanelVisible(interfacepanel), 1);
+    EXPECT_EQ(IsPanelVisible(parapanel), 0);
+    int dimmed = 0;
+    GetCtrlAttribute(interfacepanel, INTERFACEP_ButtonAccept, ATTR_DIMMED, &dimmed);
+    EXPECT_EQ(dimmed, 1);
+    int colour = 0;
+    GetCtrlAttribute(mainpanel, MAINP_ButtonConnect, ATTR_CMD_BUTTON_COLOR, &colour);
+    EXPECT_EQ(colour, 0xC0C0C0);
+}
+
+TEST_F(Startup, RefusedServerShowsTheTcpTextThenTimeout)
+{
+    // A port nobody listens on: take a free one from a simulator, then stop it.
+    StartSensorTcp();
+    const int port = sensor_->tcpPort();
+    sensor_->stop();
+    WriteSettings(1, 1, "127.0.0.1", std::to_string(port));
+    OpenProgram();
+    EXPECT_EQ(std::string(szStatus).empty(), false);
+    EXPECT_EQ(Status(), "TIMEOUT");
+    EXPECT_EQ(tcpcon, 0);
+    EXPECT_EQ(IsPanelVisible(interfacepanel), 1);
+}
+
+TEST_F(Startup, ProtocolFromSettingsFileSetsTheInterfacePanel)
+{
+    WriteSettings(1, 3, "127.0.0.1", "1");
+    OpenProgram();
+    unsigned short protocol = 9;
+    GetCtrlVal(interfacepanel, INTERFACEP_EditCommunicationProtocol, &protocol);
+    EXPECT_EQ(protocol, 1);
+    int comVisible = -1, ipVisible = -1, portVisible = -1;
+    GetCtrlAttribute(interfacepanel, INTERFACEP_EditSelectComPort, ATTR_VISIBLE, &comVisible);
+    GetCtrlAttribute(interfacepanel, INTERFACEP_StringIpAdress, ATTR_VISIBLE, &ipVisible);
+    GetCtrlAttribute(interfacepanel, INTERFACEP_StringPortNumber, ATTR_VISIBLE, &portVisible);
+    EXPECT_EQ(comVisible, 0);
+    EXPECT_EQ(ipVisible, 1);
+    EXPECT_EQ(portVisible, 1);
+    EXPECT_STREQ(ipBuf, "127.0.0.1");
+    EXPECT_EQ(portNum, 1);
+    EXPECT_EQ(Status(), "TIMEOUT");
+}
+
+}  // namespace

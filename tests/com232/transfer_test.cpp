@@ -1,0 +1,238 @@
+// Parameter writes and reads against the simulator: exact bytes, the echo
+// rules and the faults of a real link.
+#include "gui/link_test.h"
+#include "support/program_fixture.h"
+
+using namespace orvelle;
+using orvtest::ProgramTest;
+
+namespace {
+
+std::vector<int> Commands(const std::vector<sim::Frame> &frames)
+{
+    std::vector<int> out;
+    for (const auto &f : frames)
+        out.push_back(sim::frameWord(f, 1));
+    return out;
+}
+
+class Transfer : public ProgramTest {
+protected:
+    void Connect()
+    {
+        StartSensorTcp();
+        OpenProgram();
+        ASSERT_EQ(comecho, 1) << "start-up did not connect";
+        sensor_->clearFrameLog();
+        uitest::ClearPopupLog();
+    }
+    void Press(int control) { uitest::InjectEvent(mainpanel, control, EVENT_COMMIT); }
+    void Select(int control) { uitest::OperatorSetValue(mainpanel, control, 1.0); }
+};
+
+TEST_F(Transfer, RamWriteIsCommandOneThenEveryRowAndNoStore)
+{
+    Connect();
+    SetCtrlVal(parapanel, PARAP_SlidePower, static_cast<unsigned short>(1000));
+    Press(MAINP_ButtonSend);
+    const auto frames = sensor_->receivedFrames();
+    const auto cmds = Commands(frames);
+    ASSERT_EQ(cmds.size(), 32u);
+    const uint8_t head[] = {0x00, 0x55, 0x00, 0x01, 0x03, 0xE8};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(frames[0][i], head[i]) << "byte " << i;
+    for (int r = 0; r < 31; ++r) {
+        EXPECT_EQ(cmds[1 + r], 2);
+        EXPECT_EQ(sim::frameWord(frames[1 + r], 2), r);
+    }
+    EXPECT_EQ(comecho, 1);
+    EXPECT_EQ(sensor_->ram().params[0], 1000);
+    EXPECT_NE(sensor_->eeprom().params[0], 1000);
+}
+
+TEST_F(Transfer, EepromWriteAddsStoreAndEepromReadStartsWithSelect)
+{
+    Connect();
+    Select(MAINP_SelectEEPROM);
+    EXPECT_EQ(target, EEPROM);
+    SetCtrlVal(parapanel, PARAP_EditAverage, static_cast<unsigned short>(33));
+    Press(MAINP_ButtonSend);
+    auto cmds = Commands(sensor_->receivedFrames());
+    ASSERT_EQ(cmds.size(), 33u);
+    EXPECT_EQ(cmds.back(), 6);
+    EXPECT_EQ(sensor_->eeprom().params[2], 33);
+
+    sensor_->clearFrameLog();
+    Press(MAINP_ButtonGet);
+    cmds = Commands(sensor_->receivedFrames());
+    ASSERT_EQ(cmds.size(), 33u);
+    EXPECT_EQ(cmds[0], 8);
+    EXPECT_EQ(cmds[1], 3);
+    EXPECT_EQ(comecho, 1);
+}
+
+TEST_F(Transfer, WriteThenReadLeavesEveryControlAndCell)
+{
+    Connect();
+    const unsigned short values[] = {640, 2, 77, 1, 123, 456, 5, 1, 2, 0};
+    const int ctrls[] = {PARAP_SlidePower, PARAP_EditChannelMode, PARAP_EditAverage,
+                         PARAP_Evalmode, PARAP_EditHold, PARAP_EditIntlim, PARAP_EditMaxNo,
+                         PARAP_EditOutmode, PARAP_EditTrigger, PARAP_ExternTeach};
+    for (int i = 0; i < 10; ++i)
+        SetCtrlVal(parapanel, ctrls[i], values[i]);
+    for (int r = 1; r <= 31; ++r)
+        for (int c = 1; c <= 6; ++c)
+            SetTableCellVal(ttpanel, TTP_GridCtt, MakePoint(c, r),
+                            static_cast<unsigned short>(r * 100 + c));
+    Press(MAINP_ButtonSend);
+    ASSERT_EQ(comecho, 1);
+    // Scramble the panels, then read back.
+    for (int i = 0; i < 10; ++i)
+        SetCtrlVal(parapanel, ctrls[i], static_cast<unsigned short>(0));
+    for (int r = 1; r <= 31; ++r)
+        for (int c = 1; c <= 6; ++c)
+            SetTableCellVal(ttpanel, TTP_GridCtt, MakePoint(c, r), static_cast<unsigned short>(9));
+    Press(MAINP_ButtonGet);
+    ASSERT_EQ(comecho, 1);
+    for (int i = 0; i < 10; ++i) {
+        unsigned short v = 0;
+        GetCtrlVal(parapanel, ctrls[i], &v);
+        EXPECT_EQ(v, values[i]) << "control " << i;
+    }
+    for (int r = 1; r <= 31; ++r)
+        for (int c = 1; c <= 6; ++c) {
+            unsigned short v = 0;
+            GetTableCellVal(ttpanel, TTP_GridCtt, MakePoint(c, r), &v);
+            ASSERT_EQ(v, r * 100 + c);
+        }
+}
+
+TEST_F(Transfer, FortyByteReplyIsATimeout)
+{
+    Connect();
+    sim::FaultConfig f;
+    f.replyLength.on = true;
+    f.replyLength.replyBytes = 40;
+    sensor_->setFaults(f);
+    Press(MAINP_ButtonGet);
+    EXPECT_EQ(comecho, 0);
+    EXPECT_EQ(Status(), "TIMEOUT");
+    EXPECT_EQ(IsPanelVisible(interfacepanel), 1);
+}
+
+TEST_F(Transfer, WrongEchoByteOneFailsTheWrite)
+{
+    Connect();
+    sim::FaultConfig f;
+    f.wrongEcho.on = true;  // byte 1 becomes 0x55
+    sensor_->setFaults(f);
+    Press(MAINP_ButtonSend);
+    EXPECT_EQ(comecho, 0);
+    EXPECT_EQ(Status(), "TIMEOUT");
+    EXPECT_EQ(Commands(sensor_->receivedFrames()).size(), 1u);  // no row follows
+}
+
+TEST_F(Transfer, RowEchoDifferingOnlyPastByteElevenIsAccepted)
+{
+    Connect();
+    sim::FaultConfig f;
+    f.wrongEcho.on = true;
+    f.wrongEcho.command = 2;
+    f.echoFirst = 12;
+    f.echoLast = 35;
+    f.echoValue = sim::kEchoInvert;
+    sensor_->setFaults(f);
+    Press(MAINP_ButtonSend);
+    EXPECT_EQ(comecho, 1);
+    EXPECT_EQ(Commands(sensor_->receivedFrames()).size(), 32u);
+
+    // Byte 11 is compared.
+    sensor_->clearFrameLog();
+    f.echoFirst = 11;
+    f.echoLast = 11;
+    sensor_->setFaults(f);
+    Press(MAINP_ButtonSend);
+    EXPECT_EQ(comecho, 0);
+    EXPECT_EQ(Commands(sensor_->receivedFrames()).size(), 2u);
+}
+
+TEST_F(Transfer, EepromReadWithoutSelectAnswerSendsNoRead)
+{
+    Connect();
+    Select(MAINP_SelectEEPROM);
+    sim::FaultConfig f;
+    f.noReply.on = true;
+    f.noReply.command = 8;
+    sensor_->setFaults(f);
+    Press(MAINP_ButtonGet);
+    EXPECT_EQ(Commands(sensor_->receivedFrames()), std::vector<int>{8});
+    EXPECT_EQ(Status(), "TIMEOUT");
+}
+
+TEST_F(Transfer, TimeoutOnParameterReadIsFollowedByOneRowRequest)
+{
+    Connect();
+    sim::FaultConfig f;
+    f.noReply.on = true;
+    f.noReply.command = 3;
+    sensor_->setFaults(f);
+    const unsigned short before = paraPower;
+    Press(MAINP_ButtonGet);
+    EXPECT_EQ(Commands(sensor_->receivedFrames()), (std::vector<int>{3, 4}));
+    EXPECT_EQ(sim::frameWord(sensor_->receivedFrames()[1], 2), 0);
+    EXPECT_EQ(paraPower, before);
+}
+
+TEST_F(Transfer, RowReplyCarryingAnotherRowUpdatesThatRow)
+{
+    Connect();
+    sim::ParamSet set = sensor_->ram();
+    for (int r = 0; r < 31; ++r)
+        set.teach[r] = {uint16_t(r), uint16_t(r), uint16_t(r), uint16_t(r), uint16_t(r),
+                        uint16_t(r)};
+    sensor_->setRam(set);
+    sim::FaultConfig f;
+    f.rowOffset = 1;  // the reply to row 6 carries row 7
+    sensor_->setFaults(f);
+    Press(MAINP_ButtonGet);
+    // Each reply went to the row it names: rows 1 to 30 hold the sensor's rows,
+    // row 0 (named by no reply) kept what it had.
+    const unsigned short row0 = paraTeachVec[0][0];
+    EXPECT_EQ(paraTeachVec[7][0], 7);
+    EXPECT_EQ(paraTeachVec[7][5], 7);
+    EXPECT_EQ(paraTeachVec[1][0], 1);
+    EXPECT_EQ(row0, sim::defaultParamSet().teach[0][0]);
+}
+
+TEST_F(Transfer, UnsolicitedDataDoNotShiftTheNextReply)
+{
+    Connect();
+    sim::FaultConfig f;
+    f.unsolicitedMs = 30;
+    sensor_->setFaults(f);
+    // Let unsolicited frames arrive while nothing is awaited.
+    PauseProcessingEvents(0.3);
+    const sim::ParamSet set = sensor_->ram();
+    Press(MAINP_ButtonGet);
+    EXPECT_EQ(comecho, 1);
+    EXPECT_EQ(paraPower, set.params[0]);
+    EXPECT_EQ(paraTeachVec[30][5], set.teach[30][5]);
+}
+
+TEST_F(Transfer, ServerClosingShowsTheMessageAndEndsInTimeout)
+{
+    Connect();
+    sim::FaultConfig f;
+    f.closeAfterFrames = 5;
+    sensor_->setFaults(f);
+    const double start = Timer();
+    Press(MAINP_ButtonGet);
+    EXPECT_TRUE(PopupShown("TCP Client", "Server has closed connection!"));
+    EXPECT_EQ(tcpcon, 0);
+    EXPECT_EQ(comecho, 0);
+    EXPECT_EQ(Status(), "TIMEOUT");
+    // The transfer ended at the dead link, not after one wait per remaining row.
+    EXPECT_LT(Timer() - start, 2.0 * kReplyLimitS);
+}
+
+}  // namespace
