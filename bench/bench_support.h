@@ -1,0 +1,81 @@
+// Shared by the benchmarks: the program started headless against an
+// in-process simulator, processor time, and printing a figure beside its limit.
+#pragma once
+
+#include <QTemporaryDir>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <sys/resource.h>
+
+#include "app/orvelle.h"
+#include "app/state.h"
+#include "platform/rs232.h"
+#include "platform/testing.h"
+#include "platform/utility.h"
+#include "sim/sensor_sim.h"
+
+namespace orvbench {
+
+constexpr int kBenchComPort = 9;
+
+inline double CpuSeconds()
+{
+    struct rusage u {};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+// Prints one line "name  figure unit  (limit: op value unit)  ok|OVER" and
+// returns whether the figure keeps the limit.
+inline bool Report(const char *name, double figure, const char *unit, bool upper, double limit)
+{
+    const bool ok = upper ? figure <= limit : figure >= limit;
+    std::printf("%-44s %10.2f %-6s limit %s %9.2f %-6s %s\n", name, figure, unit,
+                upper ? "<=" : ">=", limit, unit, ok ? "ok" : "OVER");
+    std::fflush(stdout);
+    return ok;
+}
+
+// The program with its panels, connected to a simulator on TCP or a pty.
+class Rig {
+public:
+    explicit Rig(bool pty, bool paced)
+    {
+        sim::SimConfig config;
+        config.tcp = !pty;
+        config.pty = pty;
+        config.paced = paced;
+        sensor = std::make_unique<sim::SensorSim>(config);
+        std::string error;
+        if (!sensor->start(&error)) {
+            std::fprintf(stderr, "simulator: %s\n", error.c_str());
+            std::exit(2);
+        }
+        SetProjectDirOverride(dir.path().toLocal8Bit().constData());
+        FILE *f = std::fopen((dir.path() + "/ComSettings.cfg").toLocal8Bit().constData(), "wb");
+        if (pty) {
+            SetComPortDevice(kBenchComPort, sensor->ptyPath().c_str());
+            std::fprintf(f, "0\r\n%d\r\n\r\n\r\n", kBenchComPort);
+        } else {
+            std::fprintf(f, "1\r\n1\r\n127.0.0.1\r\n%d\r\n", sensor->tcpPort());
+        }
+        std::fclose(f);
+        uitest::ScriptPopups(true);
+        if (orvelle::OpenProgram() != 0 || orvelle::comecho != 1) {
+            std::fprintf(stderr, "the program did not connect\n");
+            std::exit(2);
+        }
+    }
+    ~Rig()
+    {
+        orvelle::CloseProgram();
+        uitest::ResetUserInterface();
+        sensor->stop();
+        SetProjectDirOverride(nullptr);
+    }
+    QTemporaryDir dir;
+    std::unique_ptr<sim::SensorSim> sensor;
+};
+
+}  // namespace orvbench
