@@ -1,0 +1,79 @@
+// Pictures of the running program for the eye: the main window while it
+// polls the simulator, in the density view and in the raw view, and the big
+// display. Saved next to the build as PNG files.
+#include <QImage>
+#include <QTimer>
+
+#include "gui/teach_table.h"
+#include "support/program_fixture.h"
+
+using namespace orvelle;
+using orvtest::ProgramTest;
+
+namespace {
+
+class Screenshots : public ProgramTest {
+protected:
+    // Polls until `frames` data requests have been answered, then stops.
+    void PollFrames(int frames)
+    {
+        auto *timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [this, frames, timer] {
+            int n = 0;
+            for (const auto &f : sensor_->receivedFrames())
+                n += sim::frameWord(f, 1) == 5;
+            if (n >= frames) {
+                timer->stop();
+                poll = 0;
+            }
+        });
+        timer->start(5);
+        uitest::InjectEvent(mainpanel, MAINP_ButtonGo, EVENT_COMMIT);
+        delete timer;
+    }
+    QImage Save(int panel, const char *name)
+    {
+        const QImage image = uitest::PanelWidget(panel)->grab().toImage();
+        image.save(QString(ORVELLE_BUILD_DIR) + "/" + name);
+        return image;
+    }
+    // Share of pixels that differ from the most common colour: a blank or
+    // nearly blank picture has almost none.
+    static double Busy(const QImage &image)
+    {
+        QRgb common = image.pixel(image.width() / 2, image.height() - 2);
+        int differ = 0, total = 0;
+        for (int y = 0; y < image.height(); y += 3)
+            for (int x = 0; x < image.width(); x += 3, ++total)
+                differ += image.pixel(x, y) != common;
+        return double(differ) / total;
+    }
+};
+
+TEST_F(Screenshots, MainWindowWhilePollingInBothViews)
+{
+    StartSensorTcp();
+    OpenProgram();
+    ASSERT_EQ(comecho, 1);
+    // Teach row 0 from the live values, so the band and rectangles show.
+    PollFrames(5);
+    SetCtrlVal(ttpanel, TTP_EditNo, static_cast<unsigned short>(0));
+    TeachDataTo();
+    SetCtrlVal(ttpanel, TTP_EditNo, static_cast<unsigned short>(0));
+    uitest::InjectEvent(mainpanel, MAINP_ButtonTeachTable, EVENT_COMMIT);
+    PollFrames(60);
+    const QImage density = Save(mainpanel, "polling-density-view.png");
+    EXPECT_GT(Busy(density), 0.05);
+
+    uitest::OperatorSetValue(datapanel, DATAP_SelectSource, 1);
+    uitest::InjectEvent(mainpanel, MAINP_ButtonPara, EVENT_COMMIT);
+    sensor_->clearFrameLog();
+    PollFrames(60);
+    const QImage raw = Save(mainpanel, "polling-raw-view.png");
+    EXPECT_NE(density, raw);
+
+    uitest::InjectEvent(datapanel, DATAP_DispVec, EVENT_LEFT_DOUBLE_CLICK);
+    Save(colbigpanel, "big-display.png");
+}
+
+}  // namespace
