@@ -35,3 +35,6 @@ int ClientTCPWrite(unsigned conversationHandle, const void *data, unsigned dataS
 // Waits up to timeoutMs for data, then returns what is there (at most
 // dataSize bytes), or a negative code (-11 when nothing came in time).
 int ClientTCPRead(unsigned conversationHandle, void *buffer, unsigned dataSize, int timeoutMs);
+// The host and the system's reason of the last failed connect ("" after a
+// successful one), for messages that name the cause.
+const char *GetTCPSystemErrorString();
