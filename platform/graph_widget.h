@@ -26,6 +26,7 @@ public:
     };
 
     GraphWidget(Mode mode, QWidget *parent = nullptr);
+    ~GraphWidget() override;
     Mode mode() const { return mode_; }
 
     // Axes: axis 1 = left y, 2 = bottom x; mode 0 manual, 1 autoscale.
@@ -65,6 +66,7 @@ protected:
 
 private:
     struct Impl;
+    void refreshCache();
     Mode mode_;
     Impl *d_;
 };
