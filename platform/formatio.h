@@ -54,7 +54,8 @@ int WriteFile(int fileHandle, const char *buffer, int numberOfBytes);
 
 // Writes numberOfElements values of dataType. VAL_CONST_WIDTH puts one value
 // per line, right-aligned in fieldWidth characters; VAL_SEP_BY_TAB puts
-// numberOfGroups rows of values separated by tabs (fieldWidth 0: digits only).
+// numberOfGroups rows of values separated by tabs, digits only (fieldWidth
+// counts for VAL_CONST_WIDTH alone).
 int ArrayToFile(const char *fileName, const void *array, int dataType, int numberOfElements,
                 int numberOfGroups, int dataGroupOrder, int dataLayout, int separator,
                 int fieldWidth, int fileType, int fileAction);
