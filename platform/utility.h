@@ -6,9 +6,15 @@
 
 #include "platform/userint.h"
 
+// Error codes.
+constexpr int kUtilInvalidArgument = -1;   // null pointer, unknown lock or thread
+constexpr int kUtilNotLockOwner = -2;      // releasing a lock this thread does not hold
+constexpr int kUtilBufferTooSmall = -3;    // the text does not fit the buffer
+
 // Monotonic seconds, as a double.
 double Timer();
-// The directory of the executable, without a trailing separator.
+// The directory of the executable, without a trailing separator. Returns 0, or
+// kUtilBufferTooSmall (the buffer then holds "").
 int GetProjectDir(char *directory, std::size_t size);
 template <std::size_t N> int GetProjectDir(char (&directory)[N])
 {
