@@ -37,8 +37,12 @@ void TwoDigits(char *out, int v)
 
 // The executable's directory, from Qt when an application object exists,
 // else from the kernel's link to the running binary.
+std::string projectDirOverride;
+
 std::string ExecutableDir()
 {
+    if (!projectDirOverride.empty())
+        return projectDirOverride;
     if (QCoreApplication::instance())
         return QCoreApplication::applicationDirPath().toStdString();
     char path[kExePathMax];
@@ -73,6 +77,11 @@ int GetProjectDir(char *directory, std::size_t size)
     }
     std::memcpy(directory, dir.c_str(), dir.size() + 1);
     return 0;
+}
+
+void SetProjectDirOverride(const char *directory)
+{
+    projectDirOverride = directory ? directory : "";
 }
 
 const char *PathSeparator()

@@ -20,6 +20,9 @@ template <std::size_t N> int GetProjectDir(char (&directory)[N])
 {
     return GetProjectDir(directory, N);
 }
+// Makes GetProjectDir answer `directory` instead (tests and benchmarks give
+// each run a private directory); nullptr restores the executable's.
+void SetProjectDirOverride(const char *directory);
 // The platform's path separator as a text ("/").
 const char *PathSeparator();
 // Local date "MM-DD-YYYY" and time "HH:MM:SS", never localised.
