@@ -31,7 +31,8 @@ constexpr DefaultSize kDefaultSizes[] = {
     {CTRL_STRIP_CHART, 300, 200},  {CTRL_DECORATION, 100, 50},   {CTRL_PICTURE, 100, 100},
     {CTRL_LIST_BUTTON, 20, 20},
 };
-constexpr int kRowPadding = 6;  // table row height beyond the text
+constexpr int kRowPadding = 6;
+constexpr int kUnlimitedEntry = 32767;  // QLineEdit's own maximum  // table row height beyond the text
 
 // Events for the operator's actions on each kind. Lookups go by id, so a
 // control discarded by its own callback is simply not found.
@@ -109,6 +110,8 @@ QWidget *makeSlide(Ctrl &c, QWidget *parent)
 QWidget *makeString(Ctrl &c, QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
+    if (c.maxEntryLength >= 0)
+        edit->setMaxLength(std::min(c.maxEntryLength, kUnlimitedEntry));
     int panel = c.panel, id = c.id;
     QObject::connect(edit, &QLineEdit::textEdited, edit, [panel, id](const QString &) {
         plat::dispatch(panel, id, EVENT_VAL_CHANGED, 0, 0);

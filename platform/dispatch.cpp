@@ -105,7 +105,8 @@ bool handleKey(QObject *obj, QKeyEvent *ke)
     if (!w)
         return false;
     // An unaccepted key travels to the parents as the same event object.
-    if (ke == lastKeyEvent && lastKeyReceiver && w->isAncestorOf(lastKeyReceiver))
+    if (ke == lastKeyEvent && lastKeyReceiver && w != lastKeyReceiver &&
+        w->isAncestorOf(lastKeyReceiver))
         return false;
     lastKeyEvent = ke;
     lastKeyReceiver = w;
