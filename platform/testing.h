@@ -16,6 +16,7 @@ int InjectEvent(int panel, int control, int event, int eventData1 = 0, int event
 // The operator enters a value: sets it, then sends value changed and commit,
 // as typing into the real widget does.
 int OperatorSetValue(int panel, int control, double value);
+int OperatorSetValue(int panel, int control, int value);  // so that 0 is a number
 int OperatorSetValue(int panel, int control, const char *text);
 int OperatorSetCell(int panel, int control, int column, int row, double value);
 

@@ -79,6 +79,11 @@ int OperatorSetValue(int panel, int control, double value)
     }
 }
 
+int OperatorSetValue(int panel, int control, int value)
+{
+    return OperatorSetValue(panel, control, static_cast<double>(value));
+}
+
 int OperatorSetValue(int panel, int control, const char *text)
 {
     Ctrl *c = nullptr;
