@@ -1,0 +1,163 @@
+// Popups: scripted answers and their log, and the real dialogs showing the
+// text exactly and answering as the operator clicks.
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "ui_fixture.h"
+
+using namespace uifix;
+
+using ScriptedPopups = UiTest;
+
+namespace {
+
+// Runs action on the next modal dialog once it is shown.
+template <typename Dialog, typename Action> void whenShown(Action action)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(dialog);
+    });
+    timer->start();
+}
+
+}  // namespace
+
+TEST_F(ScriptedPopups, MessagesAndConfirmsAreLoggedAndAnswered)
+{
+    EXPECT_EQ(MessagePopup("INFO!", " ATTENTION! \n \n text "), 0);
+    uitest::PushConfirmAnswer(0);
+    EXPECT_EQ(ConfirmPopup("Sure?", "Overwrite?"), 0);
+    EXPECT_EQ(ConfirmPopup("Sure?", "Again?"), 1);  // empty script: yes
+    const auto &log = uitest::PopupLog();
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0].kind, "message");
+    EXPECT_EQ(log[0].title, "INFO!");
+    EXPECT_EQ(log[0].text, " ATTENTION! \n \n text ");
+    EXPECT_EQ(log[1].kind, "confirm");
+    EXPECT_EQ(log[2].text, "Again?");
+    uitest::ClearPopupLog();
+    EXPECT_TRUE(uitest::PopupLog().empty());
+}
+
+TEST_F(ScriptedPopups, FileSelectionsTakeTheScriptedPath)
+{
+    QTemporaryDir dir;
+    QString existing = dir.filePath("Parameter.ini");
+    QFile f(existing);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    char path[512] = "untouched";
+    uitest::PushFileSelection(existing.toStdString());
+    uitest::PushFileSelection(dir.filePath("new").toStdString());
+    uitest::PushFileSelection("");
+    EXPECT_EQ(FileSelectPopup(dir.path().toUtf8().constData(), "Parameter.ini", "*.ini", "Load",
+                              VAL_LOAD_BUTTON, 0, 1, 1, 1, path),
+              VAL_EXISTING_FILE_SELECTED);
+    EXPECT_EQ(QString::fromUtf8(path), existing);
+    // The required extension is added to a new name.
+    EXPECT_EQ(FileSelectPopup("", "record.dat", "*.ini", "Save", VAL_SAVE_BUTTON, 0, 1, 1, 1,
+                              path),
+              VAL_NEW_FILE_SELECTED);
+    EXPECT_EQ(QString::fromUtf8(path), dir.filePath("new.ini"));
+    EXPECT_EQ(FileSelectPopup("", "", "*.ini", "Cancel", VAL_LOAD_BUTTON, 0, 0, 1, 1, path),
+              VAL_NO_FILE_SELECTED);
+    EXPECT_EQ(FileSelectPopup("", "", "*.ini", "Empty", VAL_LOAD_BUTTON, 0, 0, 1, 1, path),
+              VAL_NO_FILE_SELECTED);
+    EXPECT_EQ(QString::fromUtf8(path), dir.filePath("new.ini"));  // cancel keeps it
+    ASSERT_EQ(uitest::PopupLog().size(), 4u);
+    EXPECT_EQ(uitest::PopupLog()[0].kind, "file");
+    EXPECT_EQ(uitest::PopupLog()[0].title, "Load");
+
+    // The path never overruns the caller's buffer.
+    char small[8];
+    uitest::PushFileSelection(existing.toStdString());
+    FileSelectPopup("", "", "*.ini", "Small", VAL_LOAD_BUTTON, 0, 0, 1, 1, small);
+    EXPECT_EQ(std::string(small).size(), 7u);
+}
+
+class RealPopups : public ::testing::Test {
+protected:
+    void SetUp() override { uitest::ScriptPopups(false); }
+    void TearDown() override
+    {
+        uitest::ScriptPopups(true);
+        uitest::ResetUserInterface();
+    }
+};
+
+TEST_F(RealPopups, MessageShowsTheTextExactly)
+{
+    const char *text = "  leading and trailing  \n<b>not bold</b>\n";
+    QString shown;
+    whenShown<QMessageBox>([&shown](QMessageBox *box) {
+        shown = box->findChild<QLabel *>("qt_msgbox_label")->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(MessagePopup("INFO!", text), 0);
+    EXPECT_EQ(shown, QString::fromUtf8(text));
+}
+
+TEST_F(RealPopups, ConfirmAnswersYesAndNo)
+{
+    whenShown<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::No)->click(); });
+    EXPECT_EQ(ConfirmPopup("Sure?", "Delete?"), 0);
+    whenShown<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); });
+    EXPECT_EQ(ConfirmPopup("Sure?", "Delete?"), 1);
+}
+
+TEST_F(RealPopups, FileDialogStartsWhereAskedAndReturnsTheChoice)
+{
+    QTemporaryDir dir;
+    QFile f(dir.filePath("Parameter.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    QString startDir, title;
+    QStringList filters;
+    whenShown<QFileDialog>([&](QFileDialog *d) {
+        startDir = d->directory().absolutePath();
+        title = d->windowTitle();
+        filters = d->nameFilters();
+        static_cast<QDialog *>(d)->accept();  // takes the preselected default file
+    });
+    char path[512] = "";
+    int rc = FileSelectPopup(dir.path().toUtf8().constData(), "Parameter.ini", "*.ini",
+                             "Load parameters", VAL_LOAD_BUTTON, 0, 0, 1, 0, path);
+    EXPECT_EQ(startDir, QDir(dir.path()).absolutePath());
+    EXPECT_EQ(title, "Load parameters");
+    ASSERT_FALSE(filters.isEmpty());
+    EXPECT_TRUE(filters.first().contains("*.ini"));
+    EXPECT_EQ(rc, VAL_EXISTING_FILE_SELECTED);
+    EXPECT_EQ(QString::fromUtf8(path), dir.filePath("Parameter.ini"));
+
+    whenShown<QFileDialog>([](QFileDialog *d) { d->reject(); });
+    strcpy(path, "kept");
+    EXPECT_EQ(FileSelectPopup(dir.path().toUtf8().constData(), "*.ini", "*.ini", "Cancel me",
+                              VAL_LOAD_BUTTON, 0, 0, 1, 0, path),
+              VAL_NO_FILE_SELECTED);
+    EXPECT_STREQ(path, "kept");
+}
+
+TEST_F(RealPopups, WaitCursorTogglesOnce)
+{
+    EXPECT_EQ(SetWaitCursor(1), 0);
+    EXPECT_EQ(SetWaitCursor(1), 1);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_EQ(SetWaitCursor(0), 1);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
