@@ -119,6 +119,9 @@ int GraphWidget::setAxisScaling(int axis, int mode, double min, double max)
         ax.manual = {min, max};
         break;
     case VAL_AUTOSCALE:
+        // A valid range given along is what shows while there is no data.
+        if (plat::validRange(min, max))
+            ax.manual = {min, max};
         break;
     case VAL_LOCK:
         ax.manual = d_->range(mode_, axis);  // freeze what is shown now
