@@ -11,7 +11,7 @@ namespace {
 
 // Longest ProcessSystemEvents waits when nothing is pending, in ms: short
 // enough to react at once, long enough that a loop around it idles.
-constexpr int kIdleWaitMs = 1;
+constexpr int kIdleWaitMs = 2;
 
 QEventLoop *runningLoop = nullptr;
 
