@@ -6,12 +6,12 @@
 
 namespace {
 
-constexpr int kWidth = 320;
+constexpr int kWidth = 380;   // five digits at the big size
 constexpr int kHeight = 260;
 
 constexpr int kMargin = 10;
-constexpr int kIdTop = 24, kIdHeight = 22;
-constexpr int kVecTop = 76, kVecHeight = 174;
+constexpr int kIdTop = 26, kIdHeight = 30, kIdPoints = 14;
+constexpr int kVecTop = 82, kVecHeight = 168;
 constexpr int kVecPoints = 72;
 
 constexpr int kWordMax = 65535;
@@ -20,7 +20,7 @@ const CtrlDesc kCtrls[] = {
     {.id = COLBIGP_DispID, .kind = CTRL_STRING, .name = "DispID", .label = "SENSOR ID",
      .top = kIdTop, .left = kMargin, .width = kWidth - 2 * kMargin, .height = kIdHeight,
      .callback = "CBF_COLBIGP", .dataType = VAL_STRING, .initialText = "",
-     .mode = VAL_INDICATOR},
+     .mode = VAL_INDICATOR, .pointSize = kIdPoints},
     {.id = COLBIGP_DispVec, .kind = CTRL_NUMERIC, .name = "DispVec", .label = "V-No:",
      .top = kVecTop, .left = kMargin, .width = kWidth - 2 * kMargin, .height = kVecHeight,
      .callback = "CBF_COLBIGP", .dataType = VAL_UNSIGNED_SHORT_INTEGER, .minValue = 0,

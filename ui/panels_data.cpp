@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int kWidth = 600;
-constexpr int kHeight = 560;
+constexpr int kHeight = 631;   // ends level with the main window's last buttons
 
 constexpr int kCtrlHeight = 22;
 constexpr int kMargin = 10;
@@ -26,15 +26,15 @@ constexpr int kMaxLeft = kMargin + 3 * kValueStep;
 
 // Row C: vector number, temperature, trigger state, graph panel button.
 constexpr int kRowC = 128, kRowCHeight = 30;
-constexpr int kVecWidth = 80, kVecPoints = 16;
-constexpr int kTempLeft = kMaxLeft, kTriggerLeft = kMaxLeft + kValueStep;
+constexpr int kVecWidth = 80, kVecPoints = 14;
+constexpr int kTempLeft = kMargin + kValueStep, kTriggerLeft = kMargin + 2 * kValueStep;
 constexpr int kShowGraphLeft = 470, kShowGraphWidth = 120;
 
 // Graph area and the bars to its right.
-constexpr int kGraphTop = 190, kGraphBottom = 550;
+constexpr int kGraphTop = 190, kGraphBottom = kHeight - 10;
 constexpr int kGraphWidth = 420;
-constexpr int kDensityHeight = 180;
-constexpr int kSymTop = 400, kSymWidth = 205, kSymGap = 10;
+constexpr int kDensityHeight = 215;
+constexpr int kSymTop = 435, kSymWidth = 205, kSymGap = 10;
 constexpr int kBarLeft = 445, kBarWidth = 45, kBarStep = 50;
 
 constexpr int kChannelMax = 4095;    // 12-bit channels

@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int kWidth = 600;
-constexpr int kHeight = 560;
+constexpr int kHeight = 631;   // the data panel's place
 
 constexpr int kMargin = 10;
 constexpr int kCtrlHeight = 22;
@@ -18,7 +18,7 @@ constexpr int kCloseTop = 18, kCloseLeft = 490, kCloseWidth = 100, kCloseHeight 
 
 constexpr int kSignals = 7;
 constexpr int kValueTop = 76, kValueWidth = 76, kValueStep = 83;
-constexpr int kGraphTop = 128, kGraphBottom = 550;
+constexpr int kGraphTop = 128, kGraphBottom = kHeight - 10;
 constexpr int kGraphWidth = kWidth - 2 * kMargin;
 
 constexpr int kWordMax = 65535;

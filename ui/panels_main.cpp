@@ -15,12 +15,12 @@ constexpr int kBannerHeight = 58;
 constexpr int kBannerColor = 0x0080FF;
 constexpr int kPictureTop = 6, kPictureLeft = 325, kPictureWidth = 180, kPictureHeight = 22;
 
-// Selector buttons between the banner and the work area (63 .. 110).
-constexpr int kSelTop = 63, kSelHeight = 47;
-constexpr int kSelLeft = 8, kSelWidth = 65, kSelStep = 69;
-constexpr int kSelPoints = 8;  // four captions in 272 px
+// Selector buttons between the banner and the work area (63 .. 110), two
+// by two so that the captions need no smaller font.
+constexpr int kSelTop1 = 63, kSelTop2 = 87, kSelHeight = 23;
 
-// Below the work area (its panels end at 119 + 445 = 564).
+// Two columns across the work area's width; below the work area (its
+// panels end at 119 + 445 = 564) the target selector and the four keys.
 constexpr int kColL = 8, kColR = 147, kHalfWidth = 133;
 constexpr int kTargetTop = 572, kTargetHeight = 28, kTargetWidth = 87, kTargetStep = 92;
 constexpr int kSendTop = 608, kGoTop = 654, kBigHeight = 40;
@@ -36,21 +36,17 @@ const CtrlDesc kCtrls[] = {
      .callback = nullptr},
 
     {.id = MAINP_ButtonConnect, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonConnect",
-     .label = "INTERFACE", .top = kSelTop, .left = kSelLeft, .width = kSelWidth,
-     .height = kSelHeight, .callback = "CBF_ButtonConnect", .color = kButtonGrey,
-     .pointSize = kSelPoints},
+     .label = "INTERFACE", .top = kSelTop1, .left = kColL, .width = kHalfWidth,
+     .height = kSelHeight, .callback = "CBF_ButtonConnect", .color = kButtonGrey},
     {.id = MAINP_ButtonPara, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonPara",
-     .label = "PARAMETER", .top = kSelTop, .left = kSelLeft + kSelStep, .width = kSelWidth,
-     .height = kSelHeight, .callback = "CBF_ButtonPara", .color = kButtonGrey,
-     .pointSize = kSelPoints},
+     .label = "PARAMETER", .top = kSelTop1, .left = kColR, .width = kHalfWidth,
+     .height = kSelHeight, .callback = "CBF_ButtonPara", .color = kButtonGrey},
     {.id = MAINP_ButtonTeachTable, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonTeachTable",
-     .label = "TEACH\nTABLE", .top = kSelTop, .left = kSelLeft + 2 * kSelStep,
-     .width = kSelWidth, .height = kSelHeight, .callback = "CBF_ButtonTeachTable",
-     .color = kButtonGrey, .pointSize = kSelPoints},
+     .label = "TEACH TABLE", .top = kSelTop2, .left = kColL, .width = kHalfWidth,
+     .height = kSelHeight, .callback = "CBF_ButtonTeachTable", .color = kButtonGrey},
     {.id = MAINP_ButtonRecorder, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonRecorder",
-     .label = "RECORDER", .top = kSelTop, .left = kSelLeft + 3 * kSelStep,
-     .width = kSelWidth, .height = kSelHeight, .callback = "CBF_ButtonRecorder",
-     .color = kButtonGrey, .pointSize = kSelPoints},
+     .label = "RECORDER", .top = kSelTop2, .left = kColR, .width = kHalfWidth,
+     .height = kSelHeight, .callback = "CBF_ButtonRecorder", .color = kButtonGrey},
 
     // Transfer target: three toggle buttons acting as one radio group, RAM on.
     {.id = MAINP_SelectRAM, .kind = CTRL_TOGGLE_BUTTON, .name = "SelectRAM", .label = "RAM",

@@ -14,6 +14,7 @@ constexpr int kNoTop = 26, kNoWidth = 70;
 constexpr int kIncLeft = 142;
 constexpr int kButtonTop = 60, kButtonHeight = 28;
 constexpr int kTableTop = 116, kTableHeight = 319;
+constexpr int kTablePoints = 8;      // six four-digit columns in the work area's width
 
 constexpr int kVectors = 31;         // rows, numbered 0 .. 30 for the operator
 constexpr int kWordsPerVector = 6;
@@ -44,7 +45,8 @@ const CtrlDesc kCtrls[] = {
     {.id = TTP_GridCtt, .kind = CTRL_TABLE, .name = "GridCtt", .label = "TEACH TABLE",
      .top = kTableTop, .left = kColL, .width = kFullWidth, .height = kTableHeight,
      .callback = "CBF_GridCtt", .dataType = kU16, .minValue = 0, .maxValue = kWordMax,
-     .initial = kResetCell, .rows = kVectors, .columns = kWordsPerVector,
+     .initial = kResetCell, .pointSize = kTablePoints, .rows = kVectors,
+     .columns = kWordsPerVector,
      .columnLabels = "DENS|TOL|SYM1|TOL|SYM2|TOL"},
 };
 
