@@ -2,7 +2,8 @@
 // visible control and caption lies inside its panel, no two of them cover
 // each other, captions and ring items are not clipped, and the child panels
 // fit beside each other in the main window. Every view is also grabbed to a
-// PNG in ui_png/ of the working directory, for a look by eye.
+// PNG in ui_png/ of the build directory, for a look by eye at scale factors
+// 1 and 2 (QT_SCALE_FACTOR).
 #include <algorithm>
 #include <initializer_list>
 #include <string>
@@ -135,11 +136,11 @@ protected:
             SetCtrlAttribute(panel, id, ATTR_VISIBLE, visible);
     }
 
-    // Writes a grab of the widget to ui_png/<name>@<scale>x.png.
+    // Writes a grab of the widget to <build>/ui_png/<name>@<scale>x.png.
     static void Grab(QWidget *widget, const std::string &name)
     {
         QPixmap pixmap = widget->grab();
-        QDir dir(QDir::current().filePath("ui_png"));
+        QDir dir(QString(ORVELLE_BUILD_DIR) + "/ui_png");
         dir.mkpath(".");
         QString file = QString("%1@%2x.png")
                            .arg(QString::fromStdString(name))

@@ -294,6 +294,13 @@ TEST_F(UiResource, StartValuesAreThoseTheProgramStartsFrom)
         EXPECT_EQ(min, 0);
         EXPECT_EQ(max, 100);
     }
+    // The graph panel's value axes follow the recorded values.
+    for (int graph = GRAPHP_GraphChL; graph <= GRAPHP_GraphTemp; ++graph) {
+        int mode = -1;
+        double min = 0, max = 0;
+        GetAxisScalingMode(p.graph, graph, VAL_LEFT_YAXIS, &mode, &min, &max);
+        EXPECT_EQ(mode, VAL_AUTOSCALE) << "graph " << graph;
+    }
     int traces = 0, points = 0;
     for (int chart : {DATAP_GraphRaw1, DATAP_GraphDensity}) {
         GetCtrlAttribute(p.data, chart, ATTR_NUM_TRACES, &traces);
