@@ -17,7 +17,8 @@ constexpr std::size_t kIntTextMax = 16;
 int CopyBounded(char *target, std::size_t size, std::string_view text)
 {
     const std::size_t n = text.size() < size ? text.size() : size - 1;
-    std::memcpy(target, text.data(), n);
+    if (n > 0)
+        std::memcpy(target, text.data(), n);
     target[n] = '\0';
     return static_cast<int>(n);
 }
