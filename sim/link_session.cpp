@@ -33,8 +33,9 @@ void LinkSession::feed(const uint8_t *data, std::size_t size)
         return;
     int64_t now = monotonicNs();
     while (size > 0) {
+        // On a paced line a frame cannot start before the previous one ended.
         if (have_ == 0)
-            frameStartNs_ = now;
+            frameStartNs_ = paced_ ? std::max(now, requestDoneNs_) : now;
         std::size_t take = std::min(size, kFrameBytes - have_);
         std::copy_n(data, take, partial_.begin() + have_);
         have_ += take;

@@ -20,13 +20,16 @@ struct StartInfo {
 };
 } // namespace
 
-// The simulator's thread: the engine lives on its stack, from the opening
-// of the links to the end of the event loop.
+// The simulator's thread: the engine lives on the stack of serve(), from
+// the opening of the links to the end of the event loop.
 class SimThread : public QThread {
 public:
     SimThread(SimState &state, const SimConfig &config) : state_(state), config_(config) {}
 
     std::future<StartInfo> started() { return ready_.get_future(); }
+
+    // Blocks until run() has finished with the shared state.
+    void waitFinished() { finishedFuture_.wait(); }
 
     // Runs fn on the simulator thread, after whatever is queued there.
     template <typename Fn>
@@ -39,6 +42,13 @@ public:
 
 protected:
     void run() override
+    {
+        serve();
+        finished_.set_value();   // the engine and everything it touched are gone
+    }
+
+private:
+    void serve()
     {
         SimEngine engine(state_, config_);
         StartInfo info;
@@ -60,10 +70,11 @@ protected:
         engine.shutdown();
     }
 
-private:
     SimState &state_;
     SimConfig config_;
     std::promise<StartInfo> ready_;
+    std::promise<void> finished_;
+    std::future<void> finishedFuture_ = finished_.get_future();
     std::mutex engineMutex_;
     SimEngine *engine_ = nullptr;
 };
@@ -117,6 +128,7 @@ bool SensorSim::start(std::string *error)
     StartInfo info = started.get();
     if (!info.ok) {
         thread->wait();
+        thread->waitFinished();
         if (error != nullptr)
             *error = info.error.toStdString();
         return false;
@@ -134,6 +146,7 @@ void SensorSim::stop()
         return;
     thread_->quit();
     thread_->wait();
+    thread_->waitFinished();
     thread_.reset();
     tcpPort_ = 0;
     ptyPath_.clear();
@@ -271,6 +284,16 @@ std::vector<Frame> SensorSim::receivedFrames() const
 {
     std::lock_guard<std::mutex> lock(state_->mutex);
     return state_->received;
+}
+
+std::vector<uint16_t> SensorSim::receivedCommands() const
+{
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    std::vector<uint16_t> commands;
+    commands.reserve(state_->received.size());
+    for (const Frame &f : state_->received)
+        commands.push_back(frameWord(f, 1));
+    return commands;
 }
 
 void SensorSim::clearFrameLog()

@@ -73,6 +73,8 @@ public:
 
     // Frame log: every complete request received, oldest first.
     std::vector<Frame> receivedFrames() const;
+    // Word 1 (the command code) of each logged frame, oldest first.
+    std::vector<uint16_t> receivedCommands() const;
     void clearFrameLog();
     // Waits until the log holds at least count frames; false on time-out.
     bool waitForFrames(std::size_t count, int timeoutMs) const;

@@ -57,6 +57,7 @@ TEST_P(SimCommands, ParameterWriteIsEchoedAndChangesRamOnly)
     EXPECT_EQ(sensor->eeprom(), sim::defaultParamSet());
 
     Bytes read = client->exchange(request(kCmdReadParams));
+    ASSERT_EQ(read.size(), 36u);
     EXPECT_TRUE(std::equal(read.begin() + 4, read.end(), echoOf(req).begin() + 4));
 }
 
@@ -240,6 +241,7 @@ TEST_P(SimCommands, FrameLogKeepsEveryRequestExactly)
     client->send(b);
     ASSERT_TRUE(sensor->waitForFrames(2, kReplyWaitMs));
     EXPECT_EQ(sensor->receivedFrames(), (std::vector<sim::Frame>{a, b}));
+    EXPECT_EQ(sensor->receivedCommands(), (std::vector<uint16_t>{kCmdReadRow, 0x1234}));
     sensor->clearFrameLog();
     EXPECT_TRUE(sensor->receivedFrames().empty());
 }

@@ -48,6 +48,7 @@ TEST_P(SimFaults, NoReplyToOneCommandOnly)
 TEST_P(SimFaults, ShortAndLongReplies)
 {
     Bytes normal = client->exchange(request(kCmdReadParams));
+    ASSERT_EQ(normal.size(), 36u);
     sim::FaultConfig f;
     f.replyLength = only(kCmdReadParams);
     f.replyBytes = sim::kShortReplyBytes;
