@@ -23,7 +23,7 @@ using Handler = bool (*)(SimConfig *, const Value &, std::string *why);
 
 enum class Arg { None, Optional, Required };
 
-struct OptionSpec {
+struct OptionEntry {
     const char *name;
     Arg arg;
     Handler handle;
@@ -195,13 +195,13 @@ bool onWrongEcho(SimConfig *c, const Value &v, std::string *why)
     if (!v)
         return true;
     *why = "expected FIRST[-LAST][:VALUE|inv][@CMD], bytes 0 to 35";
-    std::string spec;
-    if (!splitScope(*v, &spec, &f.wrongEcho))
+    std::string sel;
+    if (!splitScope(*v, &sel, &f.wrongEcho))
         return false;
-    std::size_t colon = spec.find(':');
-    std::string range = spec.substr(0, colon);
+    std::size_t colon = sel.find(':');
+    std::string range = sel.substr(0, colon);
     if (colon != std::string::npos) {
-        std::string value = spec.substr(colon + 1);
+        std::string value = sel.substr(colon + 1);
         long byte = 0;
         if (value == "inv")
             f.echoValue = kEchoInvert;
@@ -263,7 +263,7 @@ bool onUnsolicited(SimConfig *c, const Value &v, std::string *why)
     return true;
 }
 
-const OptionSpec kOptions[] = {
+const OptionEntry kOptions[] = {
     {"tcp", Arg::Required, onTcp},
     {"pty", Arg::None, onPty},
     {"paced", Arg::None, onPaced},
@@ -284,11 +284,11 @@ const OptionSpec kOptions[] = {
     {"unsolicited", Arg::Optional, onUnsolicited},
 };
 
-const OptionSpec *findOption(const std::string &name)
+const OptionEntry *findOption(const std::string &name)
 {
-    for (const OptionSpec &spec : kOptions)
-        if (name == spec.name)
-            return &spec;
+    for (const OptionEntry &entry : kOptions)
+        if (name == entry.name)
+            return &entry;
     return nullptr;
 }
 
@@ -310,16 +310,16 @@ ParseResult parseSimArgs(const std::vector<std::string> &args, SimConfig *config
         Value value;
         if (eq != std::string::npos)
             value = arg.substr(eq + 1);
-        const OptionSpec *spec = findOption(name);
-        if (spec == nullptr) {
+        const OptionEntry *entry = findOption(name);
+        if (entry == nullptr) {
             *error = "unknown option '--" + name + "'";
             return ParseResult::Error;
         }
-        if (spec->arg == Arg::None && value) {
+        if (entry->arg == Arg::None && value) {
             *error = "--" + name + " takes no value";
             return ParseResult::Error;
         }
-        if (spec->arg == Arg::Required && !value) {
+        if (entry->arg == Arg::Required && !value) {
             if (i + 1 >= args.size()) {
                 *error = "--" + name + " needs a value";
                 return ParseResult::Error;
@@ -327,7 +327,7 @@ ParseResult parseSimArgs(const std::vector<std::string> &args, SimConfig *config
             value = args[++i];
         }
         std::string why;
-        if (!spec->handle(config, value, &why)) {
+        if (!entry->handle(config, value, &why)) {
             *error = "--" + name + " '" + value.value_or("") + "': " + why;
             return ParseResult::Error;
         }

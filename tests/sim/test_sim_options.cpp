@@ -60,7 +60,7 @@ TEST(SimOptions, FaultSwitchesWithAndWithoutCommand)
     EXPECT_FALSE(len.faults.replyLength.applies(3));
 }
 
-TEST(SimOptions, WrongEchoSpecs)
+TEST(SimOptions, WrongEchoSelections)
 {
     sim::FaultConfig f = parseOk({"--pty", "--wrong-echo"}).faults;
     EXPECT_TRUE(f.wrongEcho.applies(1));
