@@ -123,9 +123,8 @@ void applyMode(Ctrl &c)
                                  ? Qt::NoFocus
                                  : Qt::StrongFocus;
     w->setFocusPolicy(policy);
-    for (QWidget *child : w->findChildren<QWidget *>())
-        if (policy == Qt::NoFocus)
-            child->setFocusPolicy(Qt::NoFocus);
+    if (c.kind == CTRL_SLIDE)
+        static_cast<plat::SlideWidget *>(w)->slider()->setFocusPolicy(policy);
 }
 
 }  // namespace

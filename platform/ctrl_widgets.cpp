@@ -81,6 +81,7 @@ SlideWidget::SlideWidget(QWidget *parent) : QWidget(parent)
 {
     slider_ = new QSlider(Qt::Horizontal, this);
     slider_->setTickPosition(QSlider::TicksBelow);
+    setFocusProxy(slider_);
     valueLabel_ = new QLabel(this);
     valueLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     valueLabel_->setFrameShape(QFrame::StyledPanel);

@@ -139,11 +139,18 @@ void commitOnLeave(const Target &t)
     plat::dispatch(t.panel, t.ctrl, EVENT_COMMIT, 0, 0);
 }
 
-void focusChanged(QWidget *old, QWidget *now)
+// The control that last got the focus; it keeps it while a popup or
+// another program has the keyboard.
+Target focused;
+
+// Reports a move of the focus: the control left commits a changed text and
+// loses the focus, the control reached gets it.
+void moveFocusTo(const Target &to)
 {
-    Target from = targetOf(old), to = targetOf(now);
-    if (from == to)
+    if (to == focused)
         return;
+    Target from = focused;
+    focused = to;
     if (from.ctrl) {
         commitOnLeave(from);
         plat::dispatch(from.panel, from.ctrl, EVENT_LOST_FOCUS, 0, 0);
@@ -153,6 +160,15 @@ void focusChanged(QWidget *old, QWidget *now)
         activePanel = to.panel;
         plat::dispatch(to.panel, to.ctrl, EVENT_GOT_FOCUS, 0, 0);
     }
+}
+
+// Focus moving into a dialog or out of the program is no change for the
+// controls: the run-time reports moves between controls only.
+void focusChanged(QWidget *, QWidget *now)
+{
+    Target to = targetOf(now);
+    if (to.panel)
+        moveFocusTo(to);
 }
 
 class InputFilter : public QObject {
@@ -216,6 +232,7 @@ void resetDispatchState()
     lastMouse = {};
     lastKeyEvent = nullptr;
     lastKeyReceiver = nullptr;
+    focused = {};
 }
 
 QWidget *ctrlWidget(int panel, int control)
@@ -275,6 +292,11 @@ int SetActiveCtrl(int panel, int control)
     activePanel = panel;
     if (c->widget->focusPolicy() != Qt::NoFocus)
         c->widget->setFocus(Qt::OtherFocusReason);
+    // In a window without the keyboard Qt moves no focus; report the move
+    // all the same, as a program's own focus change always is.
+    Target now = targetOf(QApplication::focusWidget());
+    if (!(now.panel == panel && now.ctrl == control))
+        moveFocusTo({panel, control, c->widget});
     return 0;
 }
 

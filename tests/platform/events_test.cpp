@@ -206,3 +206,21 @@ TEST_F(TestSeam, ResetDiscardsEveryPanel)
     for (QWidget *w : QApplication::topLevelWidgets())
         EXPECT_FALSE(w->windowTitle() == "Platform test" || w->windowTitle() == "Second");
 }
+
+// Without the keyboard (a hidden or inactive window) a focus change made by
+// the program is still reported, and leaving a changed text commits it.
+TEST_F(TestSeam, ProgramFocusChangesAreReportedInAnInactiveWindow)
+{
+    ASSERT_EQ(SetActiveCtrl(main_, C_STRING), 0);
+    EXPECT_EQ(codesOf(main_, C_STRING), std::vector<int>{EVENT_GOT_FOCUS});
+    EXPECT_EQ(GetActiveCtrl(main_), C_STRING);
+    FakeKeystroke('x');
+    events().clear();
+    ASSERT_EQ(SetActiveCtrl(main_, C_LIST), 0);
+    EXPECT_EQ(codesOf(main_, C_STRING), (std::vector<int>{EVENT_COMMIT, EVENT_LOST_FOCUS}));
+    EXPECT_EQ(codesOf(main_, C_LIST), std::vector<int>{EVENT_GOT_FOCUS});
+    EXPECT_EQ(GetActiveCtrl(main_), C_LIST);
+    events().clear();
+    SetActiveCtrl(main_, C_LIST);  // already there: nothing to report
+    EXPECT_TRUE(events().empty());
+}
