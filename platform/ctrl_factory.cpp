@@ -114,11 +114,13 @@ QWidget *makeString(Ctrl &c, QWidget *parent)
         edit->setMaxLength(std::min(c.maxEntryLength, kUnlimitedEntry));
     int panel = c.panel, id = c.id;
     QObject::connect(edit, &QLineEdit::textEdited, edit, [panel, id](const QString &) {
+        if (Ctrl *r = plat::findCtrl(panel, id))
+            r->edited = true;
         plat::dispatch(panel, id, EVENT_VAL_CHANGED, 0, 0);
     });
-    QObject::connect(edit, &QLineEdit::returnPressed, edit, [panel, id, edit] {
+    QObject::connect(edit, &QLineEdit::returnPressed, edit, [panel, id] {
         if (Ctrl *r = plat::findCtrl(panel, id)) {
-            r->committedText = edit->text();
+            r->edited = false;
             plat::dispatch(panel, id, EVENT_COMMIT, 0, 0);
         }
     });
@@ -130,6 +132,8 @@ QWidget *makeTextBox(Ctrl &c, QWidget *parent)
     auto *box = new QPlainTextEdit(parent);
     int panel = c.panel, id = c.id;
     QObject::connect(box, &QPlainTextEdit::textChanged, box, [panel, id] {
+        if (Ctrl *r = plat::findCtrl(panel, id))
+            r->edited = true;
         plat::dispatch(panel, id, EVENT_VAL_CHANGED, 0, 0);
     });
     return box;
@@ -278,13 +282,11 @@ void setInitialValue(Ctrl &c, const CtrlDesc &d)
     switch (c.kind) {
     case CTRL_STRING:
         static_cast<QLineEdit *>(c.widget.data())->setText(text);
-        c.committedText = text;
         break;
     case CTRL_TEXT_BOX: {
         auto *box = static_cast<QPlainTextEdit *>(c.widget.data());
         QSignalBlocker block(box);
         box->setPlainText(text);
-        c.committedText = text;
         break;
     }
     case CTRL_TEXT_MSG:

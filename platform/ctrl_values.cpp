@@ -259,7 +259,6 @@ int SetCtrlVal(int panel, int control, const char *value)
     case CTRL_STRING: {
         auto *edit = static_cast<QLineEdit *>(c->widget.data());
         edit->setText(text);
-        c->committedText = edit->text();
         return 0;
     }
     case CTRL_TEXT_MSG:
@@ -273,7 +272,6 @@ int SetCtrlVal(int panel, int control, const char *value)
         cursor.movePosition(QTextCursor::End);
         cursor.insertText(text);
         box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
-        c->committedText = box->toPlainText();
         return 0;
     }
     default: break;

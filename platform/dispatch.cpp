@@ -4,9 +4,7 @@
 // and FakeKeystroke.
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 
 #include "platform/registry.h"
 #include "platform/ui_model.h"
@@ -120,22 +118,14 @@ bool handleKey(QObject *obj, QKeyEvent *ke)
     return swallow != 0 || !plat::findCtrl(t.panel, t.ctrl);
 }
 
-// Leaving a text entry whose text changed since its last commit commits it.
+// Leaving a text entry typed into since its last commit commits it; text
+// written by the program meanwhile (a completion) does not change that.
 void commitOnLeave(const Target &t)
 {
     Ctrl *c = plat::findCtrl(t.panel, t.ctrl);
-    if (!c || !c->widget || c->mode == VAL_INDICATOR)
+    if (!c || !c->edited || (c->kind != CTRL_STRING && c->kind != CTRL_TEXT_BOX))
         return;
-    QString text;
-    if (c->kind == CTRL_STRING)
-        text = static_cast<QLineEdit *>(c->widget.data())->text();
-    else if (c->kind == CTRL_TEXT_BOX)
-        text = static_cast<QPlainTextEdit *>(c->widget.data())->toPlainText();
-    else
-        return;
-    if (text == c->committedText)
-        return;
-    c->committedText = text;
+    c->edited = false;
     plat::dispatch(t.panel, t.ctrl, EVENT_COMMIT, 0, 0);
 }
 

@@ -100,9 +100,7 @@ int OperatorSetValue(int panel, int control, const char *text)
             else
                 static_cast<QPlainTextEdit *>(c->widget.data())->setPlainText(value);
         }
-        c->committedText = c->kind == CTRL_STRING
-                               ? static_cast<QLineEdit *>(c->widget.data())->text()
-                               : value;
+        c->edited = false;
         plat::operatorChanged(panel, control);
         return 0;
     }

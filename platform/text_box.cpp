@@ -65,6 +65,5 @@ int ResetTextBox(int panel, int control, const char *text)
         return rc;
     QSignalBlocker block(box);
     box->setPlainText(plat::fromUtf8(text));
-    c->committedText = box->toPlainText();
     return 0;
 }

@@ -59,7 +59,7 @@ struct Ctrl {
     int shortcutKey = 0;
     int maxEntryLength = -1;
     std::vector<int> rowLabelColors;  // tables
-    QString committedText;          // strings, text boxes: text at the last commit
+    bool edited = false;            // strings, text boxes: typed into since the last commit
     int shownIndex = -1;            // rings: the index the operator last saw
 };
 

@@ -188,9 +188,17 @@ TEST_F(OperatorInput, StringReportsEachEditAndCommitsOnEnterOrLeaving)
     SetActiveCtrl(main_, C_STRING);
     SetActiveCtrl(main_, C_WORD);
     EXPECT_TRUE(actions(main_, C_STRING).empty());
+    // Text the program writes after a keystroke (a completion) still
+    // leaves the entry changed by the operator.
+    SetActiveCtrl(main_, C_STRING);
+    QTest::keyClick(edit, Qt::Key_G);
+    SetCtrlVal(main_, C_STRING, "abcdefghij");
+    SetActiveCtrl(main_, C_WORD);
+    EXPECT_EQ(actions(main_, C_STRING), kChange);
 
     // The entry length is bounded.
     SetActiveCtrl(main_, C_STRING);
+    edit->clear();
     QTest::keyClicks(edit, "0123456789");
     GetCtrlVal(main_, C_STRING, text);
     EXPECT_EQ(std::string(text).size(), 10u);
