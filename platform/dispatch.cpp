@@ -174,6 +174,9 @@ protected:
             return handleMouse(obj, static_cast<QMouseEvent *>(e));
         case QEvent::KeyPress:
             return handleKey(obj, static_cast<QKeyEvent *>(e));
+        case QEvent::ContextMenu:
+            // A right click is the callback's (help texts); no Qt menus on panels.
+            return targetOf(obj).panel != 0;
         default:
             return false;
         }

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -327,4 +328,17 @@ TEST_F(OperatorInput, FakeKeystrokeTypesIntoTheActiveControl)
     // A shortcut key goes to its button.
     FakeKeystroke(VAL_F9_VKEY);
     EXPECT_EQ(actions(main_, C_BUTTON), std::vector<int>{EVENT_COMMIT});
+}
+
+TEST_F(OperatorInput, NoContextMenusOnPanels)
+{
+    QWidget *inner[] = {widget(C_STRING), widget(C_WORD)->findChild<QLineEdit *>(),
+                        widget(C_TEXTBOX)->findChild<QWidget *>("qt_scrollarea_viewport")};
+    for (QWidget *w : inner) {
+        ASSERT_NE(w, nullptr);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5),
+                               w->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(w, &menu);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    }
 }
