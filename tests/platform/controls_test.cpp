@@ -337,3 +337,51 @@ TEST_F(ControlValues, PictureShowsAnImageFileFittedIntoTheControl)
     EXPECT_EQ(DisplayImageFile(main_, C_PICTURE, nullptr), UIEResourceNotFound);
     EXPECT_EQ(DisplayImageFile(main_, C_MSG, file.toUtf8().constData()), UIEInvalidControlType);
 }
+
+TEST_F(ControlAttributes, TextSelectionOfAStringControl)
+{
+    SetCtrlVal(main_, C_STRING, "alpha");
+    ASSERT_EQ(SetCtrlAttribute(main_, C_STRING, ATTR_TEXT_SELECTION_START, 2), 0);
+    ASSERT_EQ(SetCtrlAttribute(main_, C_STRING, ATTR_TEXT_SELECTION_LENGTH, 3), 0);
+    auto *edit = static_cast<QLineEdit *>(uitest::CtrlWidget(main_, C_STRING));
+    EXPECT_EQ(edit->selectedText(), "pha");
+    int start = -1, length = -1;
+    GetCtrlAttribute(main_, C_STRING, ATTR_TEXT_SELECTION_START, &start);
+    GetCtrlAttribute(main_, C_STRING, ATTR_TEXT_SELECTION_LENGTH, &length);
+    EXPECT_EQ(start, 2);
+    EXPECT_EQ(length, 3);
+    // Beyond the text is cut to the text.
+    SetCtrlAttribute(main_, C_STRING, ATTR_TEXT_SELECTION_LENGTH, 50);
+    GetCtrlAttribute(main_, C_STRING, ATTR_TEXT_SELECTION_LENGTH, &length);
+    EXPECT_EQ(length, 3);
+    SetCtrlAttribute(main_, C_STRING, ATTR_TEXT_SELECTION_LENGTH, 0);
+    GetCtrlAttribute(main_, C_STRING, ATTR_TEXT_SELECTION_START, &start);
+    EXPECT_EQ(start, 2);
+    EXPECT_FALSE(edit->hasSelectedText());
+}
+
+TEST_F(ControlAttributes, GraphsAreSetUpFromTheirDescription)
+{
+    auto *graph = dynamic_cast<GraphWidget *>(uitest::CtrlWidget(main_, C_GRAPH));
+    auto *strip = dynamic_cast<GraphWidget *>(uitest::CtrlWidget(main_, C_STRIP));
+    ASSERT_NE(graph, nullptr);
+    ASSERT_NE(strip, nullptr);
+    EXPECT_EQ(graph->mode(), GraphWidget::Mode::Graph);
+    EXPECT_EQ(strip->mode(), GraphWidget::Mode::StripChart);
+    int mode = -1;
+    double min = -1, max = -1;
+    graph->axisScaling(VAL_BOTTOM_XAXIS, &mode, &min, &max);
+    EXPECT_EQ(mode, VAL_MANUAL);
+    EXPECT_EQ(min, 0);
+    EXPECT_EQ(max, 1000);
+    graph->axisScaling(VAL_LEFT_YAXIS, &mode, &min, &max);
+    EXPECT_EQ(max, 100);
+    strip->axisScaling(VAL_LEFT_YAXIS, &mode, &min, &max);
+    EXPECT_EQ(max, 4096);
+    int traces = 0, points = 0;
+    GetCtrlAttribute(main_, C_STRIP, ATTR_NUM_TRACES, &traces);
+    GetCtrlAttribute(main_, C_STRIP, ATTR_POINTS_PER_SCREEN, &points);
+    EXPECT_EQ(traces, 3);
+    EXPECT_EQ(points, 101);
+    EXPECT_EQ(uitest::CtrlWidget(main_, C_GRAPH)->geometry(), QRect(10, 350, 200, 120));
+}
