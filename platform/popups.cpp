@@ -99,9 +99,9 @@ QString runFileDialog(const char *defaultDirectory, const char *defaultFileSpec,
     dialog.setNameFilters(nameFilters(fileTypeList));
     QString dir = plat::fromUtf8(defaultDirectory);
     dialog.setDirectory(dir.isEmpty() ? QDir::currentPath() : dir);
-    QString spec = plat::fromUtf8(defaultFileSpec);
-    if (!spec.isEmpty() && !spec.contains('*'))
-        dialog.selectFile(spec);
+    QString fileName = plat::fromUtf8(defaultFileSpec);
+    if (!fileName.isEmpty() && !fileName.contains('*'))
+        dialog.selectFile(fileName);
     // Without cancel the operator must choose; closing the dialog asks again.
     for (;;) {
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
