@@ -17,8 +17,11 @@ constexpr QRgb kCursorColor = 0x000000;
 // Lines may stray this far outside the plot area, so a line on the edge
 // keeps its full width.
 constexpr double kClipSlack = 1.0;
-// Longer polylines are split: the stroker's cost grows faster than linearly.
+// Longer polylines are drawn in pieces: the stroker's cost grows faster
+// than linearly with the number of points.
 constexpr int kMaxRunPoints = 64;
+// A pixel column with more points of one polyline than this is thinned.
+constexpr int kColumnKeep = 4;
 
 QColor opaque(QRgb c)
 {
@@ -41,6 +44,46 @@ double snapEdge(double v, double dpr)
     return std::round(v * dpr) / dpr;
 }
 
+// Thins a polyline where many of its points fall into one device pixel
+// column (100,000 segments across a few hundred pixels): such a column gets
+// a bar from its lowest to its highest point, which covers what the zigzag
+// between them would, and the line is cut there: it ends at the column's
+// first point and goes on from its last. Filling a bar is far cheaper than
+// stroking many tall, overlapping segments. out receives the pieces one
+// after the other, starts the index of each piece's first point.
+void thinColumns(const QPointF *in, int n, double dpr, std::vector<QPointF> &out,
+                 std::vector<int> &starts, std::vector<QRectF> &bars)
+{
+    out.clear();
+    starts.assign(1, 0);
+    int i = 0;
+    while (i < n) {
+        const double column = std::floor(in[i].x() * dpr);
+        int j = i + 1;
+        while (j < n && std::floor(in[j].x() * dpr) == column)
+            ++j;
+        if (j - i <= kColumnKeep) {
+            out.insert(out.end(), in + i, in + j);
+        } else {
+            double lo = in[i].y(), hi = lo;
+            for (int k = i + 1; k < j; ++k) {
+                lo = std::min(lo, in[k].y());
+                hi = std::max(hi, in[k].y());
+            }
+            // What the pen would cover: the column widened by half the pen
+            // width on each side, the height likewise.
+            const double h = kLineWidth / 2;
+            bars.emplace_back(QPointF(column / dpr - h, lo - h),
+                              QPointF((column + 1) / dpr + h, hi + h));
+            out.push_back(in[i]);
+            starts.push_back(int(out.size()));
+            out.push_back(in[j - 1]);
+        }
+        i = j;
+    }
+    starts.push_back(int(out.size()));
+}
+
 // Collects the visible pieces of plots of one style and draws them in few
 // calls. Segments that continue one another (the next starts where the last
 // ended, as the graph panel's two-point plots do) join into one polyline, so
@@ -49,6 +92,9 @@ struct Batch {
     double dpr = 1;
     std::vector<QPointF> runPts;  // the polylines, one after the other
     std::vector<int> runStarts;   // index of each polyline's first point
+    std::vector<QPointF> thinned;
+    std::vector<int> pieces;
+    std::vector<QRectF> bars;
     std::vector<QRectF> marks;
     std::vector<QPointF> dots;
 
@@ -89,8 +135,7 @@ struct Batch {
         }
         if (!clipSegment(clip, a, b))
             return;
-        const bool continues = !runStarts.empty() && runPts.back() == a &&
-                               int(runPts.size()) - runStarts.back() < kMaxRunPoints;
+        const bool continues = !runStarts.empty() && runPts.back() == a;
         if (!continues) {
             runStarts.push_back(int(runPts.size()));
             runPts.push_back(a);
@@ -107,11 +152,20 @@ struct Batch {
             pen.setCapStyle(Qt::FlatCap);
             p.setPen(pen);
             runStarts.push_back(int(runPts.size()));
-            for (std::size_t r = 0; r + 1 < runStarts.size(); ++r)
-                p.drawPolyline(runPts.data() + runStarts[r], runStarts[r + 1] - runStarts[r]);
+            for (std::size_t r = 0; r + 1 < runStarts.size(); ++r) {
+                thinColumns(runPts.data() + runStarts[r], runStarts[r + 1] - runStarts[r], dpr,
+                            thinned, pieces, bars);
+                for (std::size_t q = 0; q + 1 < pieces.size(); ++q) {
+                    const int end = pieces[q + 1];
+                    for (int k = pieces[q]; k + 1 < end; k += kMaxRunPoints - 1)
+                        p.drawPolyline(thinned.data() + k, std::min(kMaxRunPoints, end - k));
+                }
+            }
         }
         p.setPen(Qt::NoPen);
         p.setBrush(c);
+        if (!bars.empty())
+            p.drawRects(bars.data(), static_cast<int>(bars.size()));
         for (const QPointF &d : dots)
             p.drawRect(QRectF(d.x() - kDotSize / 2, d.y() - kDotSize / 2, kDotSize, kDotSize));
         if (!marks.empty())
@@ -119,6 +173,7 @@ struct Batch {
         p.setBrush(Qt::NoBrush);
         runPts.clear();
         runStarts.clear();
+        bars.clear();
         marks.clear();
         dots.clear();
     }

@@ -376,8 +376,9 @@ void GraphWidget::paintEvent(QPaintEvent *)
             plat::drawCursor(p, d_->frame, c.x, c.y);
 }
 
+// The cache notices a new size itself. (A hidden widget gets a resize event
+// at every grab; dropping the cache there would redraw every plot each time.)
 void GraphWidget::resizeEvent(QResizeEvent *event)
 {
-    d_->valid = false;
     QWidget::resizeEvent(event);
 }

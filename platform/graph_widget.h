@@ -43,7 +43,8 @@ public:
     int numPlots() const;
     std::vector<Plot> plots() const;
 
-    // Cursors, numbered from 1.
+    // Cursors, numbered from 1. A graph starts with one cursor, drawn once
+    // it has been placed; a strip chart has none.
     void setNumCursors(int n);
     int numCursors() const;
     int setCursor(int number, double x, double y);

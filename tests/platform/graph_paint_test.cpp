@@ -251,3 +251,43 @@ TEST(GraphPaint, CachedDrawingMatchesAFreshOne)
     EXPECT_EQ(a, b);
     EXPECT_GT(find(a, hue(qRgb(0xFF, 0x80, 0))).count, 100);
 }
+
+TEST(GraphPaint, DensePlotsCoverWhatTheirSegmentsWould)
+{
+    // Many segments per pixel column are drawn thinned when painted in one
+    // go; painted a few at a time they are not. Both must cover the same
+    // shape: every plot pixel of one lies next to a plot pixel of the other.
+    constexpr int kSegments = 1500;
+    GraphWidget once(Mode::Graph), few(Mode::Graph);
+    auto value = [](int i) { return 500 + 300 * std::sin(i * 0.01) + (i * 37 % 101); };
+    for (GraphWidget *g : {&once, &few}) {
+        g->resize(240, 160);
+        manual(*g, 0, kSegments, 0, 1000);
+    }
+    for (int i = 1; i <= kSegments; ++i) {
+        segment(once, i - 1, value(i - 1), i, value(i), 0xFF0000);
+        segment(few, i - 1, value(i - 1), i, value(i), 0xFF0000);
+        if (i % 2 == 0)
+            grabImage(few);
+    }
+    const QImage a = grabImage(once), b = grabImage(few);
+    ASSERT_EQ(a.size(), b.size());
+    const Pred red = dominant(0);
+    auto strayPixels = [&red](const QImage &from, const QImage &to) {
+        int stray = 0;
+        for (int y = 1; y + 1 < from.height(); ++y)
+            for (int x = 1; x + 1 < from.width(); ++x) {
+                if (!red(from.pixel(x, y)))
+                    continue;
+                bool near = false;
+                for (int dy = -1; dy <= 1 && !near; ++dy)
+                    for (int dx = -1; dx <= 1 && !near; ++dx)
+                        near = red(to.pixel(x + dx, y + dy));
+                stray += !near;
+            }
+        return stray;
+    };
+    EXPECT_GT(find(a, red).count, 1000);
+    EXPECT_EQ(strayPixels(a, b), 0);
+    EXPECT_EQ(strayPixels(b, a), 0);
+}
