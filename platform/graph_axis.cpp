@@ -51,7 +51,7 @@ AxisRange autoscaleRange(double lo, double hi)
     const double step = niceStep((hi - lo) / kAutoSteps);
     AxisRange r{std::floor(lo / step) * step, std::ceil(hi / step) * step};
     if (!validRange(r.min, r.max))
-        return {lo, hi};
+        return validRange(lo, hi) ? AxisRange{lo, hi} : AxisRange{};
     return r;
 }
 

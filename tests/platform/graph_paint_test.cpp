@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QPixmap>
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <limits>
 
 #include "platform/graph_widget.h"
 #include "platform/userint.h"
@@ -145,6 +147,28 @@ TEST(GraphPaint, PlotsOutsideTheAxesAreClipped)
     // Cut at the plot area: not into the labels and margins.
     EXPECT_GT(blue.box.left(), 15);
     EXPECT_LT(blue.box.right(), kW - 5);
+}
+
+TEST(GraphPaint, ExtremeValuesLeaveTheRestDrawn)
+{
+    GraphWidget g(Mode::Graph);
+    g.resize(kW, kH);
+    g.setAxisScaling(VAL_LEFT_YAXIS, VAL_AUTOSCALE, 0, 0);
+    g.setAxisScaling(VAL_BOTTOM_XAXIS, VAL_AUTOSCALE, 0, 0);
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double big = std::numeric_limits<double>::max();
+    segment(g, -big, 0, big, 1, 0x0000FF);
+    segment(g, nan, 0, 1, inf, 0x0000FF);
+    g.addRect(-inf, nan, big, -big, 0x0000FF, 0x0000FF);
+    grabImage(g);
+    double lo = 0, hi = 0;
+    ASSERT_EQ(g.axisScaling(VAL_BOTTOM_XAXIS, nullptr, &lo, &hi), 0);
+    EXPECT_TRUE(std::isfinite(hi - lo));
+    // The data range is unusable; a manual one still shows a normal plot.
+    manual(g, 0, 10, 0, 10);
+    segment(g, 2, 5, 8, 5, 0xFF0000);
+    EXPECT_GT(find(grabImage(g), dominant(0)).count, 50);
 }
 
 TEST(GraphPaint, RectanglesFillTheirSpan)
