@@ -97,6 +97,14 @@ bool handleMouse(QObject *obj, QMouseEvent *me)
     return !c || (c->mode == VAL_INDICATOR && clickChangesValue(c->kind));
 }
 
+// The wheel would change a read-only ring, slide or numeric; drop it there.
+bool readOnlyTarget(QObject *obj)
+{
+    Target t = targetOf(obj);
+    Ctrl *c = t.ctrl ? plat::findCtrl(t.panel, t.ctrl) : nullptr;
+    return c && c->mode == VAL_INDICATOR && clickChangesValue(c->kind);
+}
+
 bool handleKey(QObject *obj, QKeyEvent *ke)
 {
     auto *w = qobject_cast<QWidget *>(obj);
@@ -174,6 +182,8 @@ protected:
             return handleMouse(obj, static_cast<QMouseEvent *>(e));
         case QEvent::KeyPress:
             return handleKey(obj, static_cast<QKeyEvent *>(e));
+        case QEvent::Wheel:
+            return readOnlyTarget(obj);
         case QEvent::ContextMenu:
             // A right click is the callback's (help texts); no Qt menus on panels.
             return targetOf(obj).panel != 0;

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QWheelEvent>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,6 +90,18 @@ TEST_F(OperatorInput, ShortcutKeysWorkAnywhereInTheWindowUnlessDimmedOrHidden)
     QTest::keyClick(childEdit, Qt::Key_F10);
     EXPECT_EQ(actions(main_, C_BUTTON), std::vector<int>{EVENT_COMMIT});
     EXPECT_EQ(actions(child, CC_BUTTON), std::vector<int>{EVENT_COMMIT});
+
+    // Nor does the wheel turn a read-only ring.
+    SetCtrlAttribute(main_, C_RING, ATTR_CTRL_MODE, VAL_INDICATOR);
+    QWidget *ring = widget(C_RING);
+    QPointF at(ring->width() / 2.0, ring->height() / 2.0);
+    QWheelEvent wheel(at, ring->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(ring, &wheel);
+    int value = -1;
+    GetCtrlVal(main_, C_RING, &value);
+    EXPECT_EQ(value, 1);
+    EXPECT_TRUE(actions(main_, C_RING).empty());
 
     events().clear();
     SetCtrlAttribute(main_, C_BUTTON, ATTR_DIMMED, 1);
@@ -285,6 +298,18 @@ TEST_F(OperatorInput, ReadOnlyAndDimmedControlsTakeNoInput)
     int on = 1;
     GetCtrlVal(main_, C_TOGGLE, &on);
     EXPECT_EQ(on, 0);
+
+    // Nor does the wheel turn a read-only ring.
+    SetCtrlAttribute(main_, C_RING, ATTR_CTRL_MODE, VAL_INDICATOR);
+    QWidget *ring = widget(C_RING);
+    QPointF at(ring->width() / 2.0, ring->height() / 2.0);
+    QWheelEvent wheel(at, ring->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(ring, &wheel);
+    int value = -1;
+    GetCtrlVal(main_, C_RING, &value);
+    EXPECT_EQ(value, 1);
+    EXPECT_TRUE(actions(main_, C_RING).empty());
 
     events().clear();
     SetCtrlAttribute(main_, C_BUTTON, ATTR_DIMMED, 1);
