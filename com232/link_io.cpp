@@ -11,6 +11,9 @@ void SendFrame(int tcpTimeoutMs)
     if (comprotocol == 0) {
         nBytesW = static_cast<short>(ComWrt(comport, szWriteBuf, kFrameBytes));
     } else if (tcpcon > 0) {
+        // Whatever is still buffered came while no reply was awaited: it
+        // must not become the start of this request's reply.
+        DropStaleTcpData();
         nBytesW = static_cast<short>(
             ClientTCPWrite(g_hconversation, szWriteBuf, kFrameBytes, tcpTimeoutMs));
     } else {

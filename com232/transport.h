@@ -15,7 +15,8 @@ void InitTCP_IP();
 int ClientTCPCB(unsigned handle, int event, int error, void *callbackData);
 
 // Sends the first 36 bytes of szWriteBuf on the current transport; the
-// result goes to nBytesW. tcpTimeoutMs is the TCP write time-out.
+// result goes to nBytesW. tcpTimeoutMs is the TCP write time-out. Over TCP,
+// bytes still buffered from before are dropped first.
 void SendFrame(int tcpTimeoutMs);
 // RS-232 only: discards both queues, so the next reply starts at a frame
 // boundary. Does nothing over TCP.
@@ -30,5 +31,6 @@ void WaitReply(double limitS);
 // The two halves of WaitReply, one per transport.
 void WaitReplySerial(double limitS);
 void WaitReplyTcp(double limitS);
+void DropStaleTcpData();
 
 }  // namespace orvelle

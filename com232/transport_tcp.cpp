@@ -27,6 +27,24 @@ void DropUnsolicited(unsigned handle)
     ClientTCPRead(handle, scratch, sizeof scratch, 0);
 }
 
+}  // namespace
+
+// Drops whatever arrived while no reply was awaited and is still buffered,
+// so the next reply starts at a frame boundary.
+void DropStaleTcpData()
+{
+    if (tcpcon == 0)
+        return;
+    char scratch[kScratchBytes];
+    while (ClientTCPRead(g_hconversation, scratch, sizeof scratch, 0) > 0) {
+    }
+}
+
+namespace {
+
+// Takes everything that has arrived, up to the buffer's end: a reply longer
+// than 36 bytes leaves bytesToRead negative and so counts as incomplete, as
+// it does on the serial line.
 void StoreReplyBytes(unsigned handle)
 {
     while (bytesToRead > 0) {
@@ -35,8 +53,8 @@ void StoreReplyBytes(unsigned handle)
         const int offset = dataSize - bytesToRead;
         if (offset < 0 || offset >= kLinkBufBytes)
             break;
-        const int want = std::min(bytesToRead, kLinkBufBytes - offset);
-        bytesRead = ClientTCPRead(handle, szReadBuf + offset, static_cast<unsigned>(want),
+        bytesRead = ClientTCPRead(handle, szReadBuf + offset,
+                                  static_cast<unsigned>(kLinkBufBytes - offset),
                                   kCallbackReadWaitMs);
         if (bytesRead <= 0)
             break;

@@ -14,6 +14,12 @@
 // ASCII files end lines with CR LF. Reading takes numbers in the same order,
 // separated by any run of blanks, tabs, commas, CR or LF.
 #include "platform/formatio.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "platform/format_files.h"
 #include "platform/format_numbers.h"
 
@@ -117,6 +123,39 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
+// Replaces the file's content as a whole: the bytes go to a temporary file
+// beside it that takes the old file's place only when every byte is on disk,
+// so a write that fails half-way (disk full, size limit) leaves the old file
+// as it was. (QSaveFile reports such a short write as success in Qt 6.4.)
+int ReplaceFile(const char *fileName, const std::string &bytes)
+{
+    if (!fileName || !*fileName)
+        return kFmtCannotOpen;
+    std::string temp = std::string(fileName) + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return kFmtCannotOpen;
+    struct stat old {};
+    const mode_t umaskNow = ::umask(0);
+    ::umask(umaskNow);
+    ::fchmod(fd, ::stat(fileName, &old) == 0 ? (old.st_mode & 07777) : (0666 & ~umaskNow));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    const bool written = done == bytes.size() && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written || ::rename(temp.c_str(), fileName) != 0) {
+        ::unlink(temp.c_str());
+        return kFmtIOError;
+    }
+    return 0;
+}
+
 }  // namespace
 
 // Writes the array to fileName (fileAction VAL_TRUNCATE, VAL_APPEND or
@@ -136,6 +175,8 @@ int ArrayToFile(const char *fileName, const void *array, int dataType, int numbe
                             separator, fieldWidth);
     else
         bytes.assign(static_cast<const char *>(array), n * fmtio::ElementSize(dataType));
+    if (fileAction == VAL_TRUNCATE)
+        return ReplaceFile(fileName, bytes);
     FilePtr f(fmtio::OpenStream(fileName, VAL_WRITE_ONLY, fileAction));
     if (!f)
         return kFmtCannotOpen;

@@ -55,7 +55,8 @@ int WriteFile(int fileHandle, const char *buffer, int numberOfBytes);
 // Writes numberOfElements values of dataType. VAL_CONST_WIDTH puts one value
 // per line, right-aligned in fieldWidth characters; VAL_SEP_BY_TAB puts
 // numberOfGroups rows of values separated by tabs, digits only (fieldWidth
-// counts for VAL_CONST_WIDTH alone).
+// counts for VAL_CONST_WIDTH alone). VAL_TRUNCATE replaces the file as a
+// whole: a write that fails half-way leaves the old file as it was.
 int ArrayToFile(const char *fileName, const void *array, int dataType, int numberOfElements,
                 int numberOfGroups, int dataGroupOrder, int dataLayout, int separator,
                 int fieldWidth, int fileType, int fileAction);

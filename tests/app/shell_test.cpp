@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        WriteSettings(0, 0, "", "");
+        WriteSettingsWithoutSensor();
         OpenProgram();
     }
     int Colour(int ctrl) const

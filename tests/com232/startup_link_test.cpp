@@ -1,5 +1,7 @@
 // Start-up against the simulator over TCP and over a pseudo-terminal: the
 // connection test, the identification text and the parameter read.
+#include "com232/transport.h"
+#include "gui/link_test.h"
 #include "support/program_fixture.h"
 
 using namespace orvelle;
@@ -104,11 +106,11 @@ TEST_F(Startup, IdentificationOfThirtySixLettersShowsAll)
     EXPECT_EQ(Status(), "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
 }
 
-TEST_F(Startup, InvalidPortNumberThenTimeoutOpensInterfacePanel)
+TEST_F(Startup, UnopenablePortShowsItsTextThenTimeoutAndOpensInterfacePanel)
 {
-    WriteSettings(0, 0, "", "");
+    WriteSettingsWithoutSensor();
     OpenProgram();
-    EXPECT_STREQ(szStatus, "Invalid port number");
+    EXPECT_STREQ(szStatus, "Cannot open port");
     EXPECT_EQ(Status(), "TIMEOUT");
     EXPECT_EQ(IsPanelVisible(interfacepanel), 1);
     EXPECT_EQ(IsPanelVisible(parapanel), 0);
@@ -118,6 +120,21 @@ TEST_F(Startup, InvalidPortNumberThenTimeoutOpensInterfacePanel)
     int colour = 0;
     GetCtrlAttribute(mainpanel, MAINP_ButtonConnect, ATTR_CMD_BUTTON_COLOR, &colour);
     EXPECT_EQ(colour, 0xC0C0C0);
+}
+
+TEST_F(Startup, InvalidPortNumberShowsItsTextInBothDisplays)
+{
+    // The COM port selector offers only COM1 to COM32, so the number 0
+    // reaches the port opening only from code.
+    WriteSettingsWithoutSensor();
+    OpenProgram();
+    comport = 0;
+    InitRS232();
+    EXPECT_EQ(ret, -2);
+    EXPECT_EQ(Status(), "Invalid port number");
+    SetPopupTimeout();
+    EXPECT_EQ(Status(), "TIMEOUT");
+    EXPECT_EQ(IsPanelVisible(interfacepanel), 1);
 }
 
 TEST_F(Startup, RefusedServerShowsTheTcpTextThenTimeout)

@@ -107,17 +107,51 @@ TEST_F(Transfer, WriteThenReadLeavesEveryControlAndCell)
         }
 }
 
-TEST_F(Transfer, FortyByteReplyIsATimeout)
+TEST_F(Transfer, FortyByteReplyIsATimeoutOverTcp)
 {
     Connect();
     sim::FaultConfig f;
     f.replyLength.on = true;
-    f.replyLength.replyBytes = 40;
+    f.replyBytes = 40;
     sensor_->setFaults(f);
     Press(MAINP_ButtonGet);
     EXPECT_EQ(comecho, 0);
     EXPECT_EQ(Status(), "TIMEOUT");
     EXPECT_EQ(IsPanelVisible(interfacepanel), 1);
+    // The extra bytes do not shift the next exchange.
+    sensor_->clearFaults();
+    Press(MAINP_ButtonGet);
+    EXPECT_EQ(comecho, 1);
+    EXPECT_EQ(paraPower, sensor_->ram().params[0]);
+}
+
+TEST_F(Transfer, FortyByteReplyIsATimeoutOverPty)
+{
+    StartSensorPty();
+    OpenProgram();
+    ASSERT_EQ(comecho, 1);
+    sim::FaultConfig f;
+    f.replyLength.on = true;
+    f.replyBytes = 40;
+    sensor_->setFaults(f);
+    Press(MAINP_ButtonGet);
+    EXPECT_EQ(comecho, 0);
+    EXPECT_EQ(Status(), "TIMEOUT");
+}
+
+TEST_F(Transfer, ShortReplyIsATimeout)
+{
+    Connect();
+    sim::FaultConfig f;
+    f.replyLength.on = true;
+    f.replyBytes = 20;
+    f.replyLength.command = 4;
+    sensor_->setFaults(f);
+    const double start = Timer();
+    Press(MAINP_ButtonGet);
+    EXPECT_EQ(Status(), "TIMEOUT");
+    EXPECT_GE(Timer() - start, kReplyLimitS - 0.1);
+    EXPECT_EQ(Commands(sensor_->receivedFrames()), (std::vector<int>{3, 4}));
 }
 
 TEST_F(Transfer, WrongEchoByteOneFailsTheWrite)
@@ -210,8 +244,10 @@ TEST_F(Transfer, UnsolicitedDataDoNotShiftTheNextReply)
     sim::FaultConfig f;
     f.unsolicitedMs = 30;
     sensor_->setFaults(f);
-    // Let unsolicited frames arrive while nothing is awaited.
+    // Unsolicited frames arrive while nothing is awaited; the last of them
+    // may still be on its way when the request goes out.
     PauseProcessingEvents(0.3);
+    sensor_->clearFaults();
     const sim::ParamSet set = sensor_->ram();
     Press(MAINP_ButtonGet);
     EXPECT_EQ(comecho, 1);

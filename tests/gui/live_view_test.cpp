@@ -15,7 +15,7 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        WriteSettings(0, 0, "", "");
+        WriteSettingsWithoutSensor();
         OpenProgram();
     }
     unsigned short Disp(int panel, int ctrl) const
@@ -111,7 +111,8 @@ TEST_F(LiveView, HistoriesKeepTheLastHundredWithTheBandOfTheSelectedRow)
     SetTableCellVal(ttpanel, TTP_GridCtt, MakePoint(1, 1), static_cast<unsigned short>(50));
     SetTableCellVal(ttpanel, TTP_GridCtt, MakePoint(2, 1), static_cast<unsigned short>(100));
     SetPanelData();
-    EXPECT_EQ(densityBuf[295], 3800);
+    EXPECT_EQ(densityBuf[295], 4096);  // the frame before keeps its band
+    EXPECT_EQ(densityBuf[296], 3800);
     EXPECT_EQ(densityBuf[298], 150);
     EXPECT_EQ(densityBuf[299], 0);
 }

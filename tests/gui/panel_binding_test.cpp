@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        WriteSettings(0, 0, "", "");  // no link: start-up ends at once
+        WriteSettingsWithoutSensor();
         OpenProgram();
         uitest::ClearPopupLog();
     }

@@ -14,7 +14,7 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        WriteSettings(0, 0, "", "");
+        WriteSettingsWithoutSensor();
         OpenProgram();
     }
     unsigned short Cell(int col, int row) const

@@ -67,6 +67,14 @@ protected:
         ASSERT_TRUE(sensor_->start(&error)) << error;
     }
 
+    // Settings whose serial port cannot be opened: start-up fails at once
+    // ("Cannot open port", then "TIMEOUT") and the program runs without a link.
+    void WriteSettingsWithoutSensor()
+    {
+        SetComPortDevice(kPtyComPort, "/nonexistent/orvelle-test-port");
+        WriteSettings(0, kPtyComPort, "", "");
+    }
+
     // Writes the program's ComSettings.cfg.
     void WriteSettings(int protocol, int port, const std::string &host, const std::string &tcpPort)
     {
