@@ -173,7 +173,9 @@ QWidget *makeGraph(const CtrlDesc &d, QWidget *parent)
     bool strip = d.kind == CTRL_STRIP_CHART;
     auto *g = new GraphWidget(strip ? GraphWidget::Mode::StripChart : GraphWidget::Mode::Graph,
                               parent);
-    if (d.xMax > d.xMin)
+    if (d.xAutoscale)
+        g->setAxisScaling(VAL_BOTTOM_XAXIS, VAL_AUTOSCALE, d.xMin, d.xMax);
+    else if (d.xMax > d.xMin)
         g->setAxisScaling(VAL_BOTTOM_XAXIS, VAL_MANUAL, d.xMin, d.xMax);
     if (d.yAutoscale)
         g->setAxisScaling(VAL_LEFT_YAXIS, VAL_AUTOSCALE, d.yMin, d.yMax);

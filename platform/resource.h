@@ -42,6 +42,7 @@ struct CtrlDesc {
     const int *traceColors = nullptr;
     const char *xName = nullptr, *yName = nullptr;
     int maxEntryLength = -1;  // string controls
+    int xAutoscale = 0;       // graphs: the x axis follows the plots
 };
 
 struct PanelDesc {

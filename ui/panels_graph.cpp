@@ -36,7 +36,7 @@ constexpr CtrlDesc Graph(int id, const char *name, const char *label, int visibl
     return {.id = id, .kind = CTRL_GRAPH, .name = name, .label = label, .top = kGraphTop,
             .left = kMargin, .width = kGraphWidth, .height = kGraphBottom - kGraphTop,
             .callback = "CBF_PanelGraphGraph", .dataType = VAL_DOUBLE, .visible = visible,
-            .yAutoscale = 1, .xName = "FRAME", .yName = label};
+            .yAutoscale = 1, .xName = "FRAME", .yName = label, .xAutoscale = 1};
 }
 
 // The value of the last recorded frame, in the order of the signals.

@@ -294,12 +294,27 @@ TEST_F(UiResource, StartValuesAreThoseTheProgramStartsFrom)
         EXPECT_EQ(min, 0);
         EXPECT_EQ(max, 100);
     }
-    // The graph panel's value axes follow the recorded values.
+    // The graph panel's axes follow the recorded values and the frame count.
     for (int graph = GRAPHP_GraphChL; graph <= GRAPHP_GraphTemp; ++graph) {
         int mode = -1;
         double min = 0, max = 0;
         GetAxisScalingMode(p.graph, graph, VAL_LEFT_YAXIS, &mode, &min, &max);
         EXPECT_EQ(mode, VAL_AUTOSCALE) << "graph " << graph;
+        GetAxisScalingMode(p.graph, graph, VAL_BOTTOM_XAXIS, &mode, &min, &max);
+        EXPECT_EQ(mode, VAL_AUTOSCALE) << "graph " << graph;
+    }
+    // Fifty segments on the graph panel: the x axis reaches frame 49.
+    for (int n = 1; n < 50; ++n) {
+        const unsigned short x[] = {static_cast<unsigned short>(n - 1), static_cast<unsigned short>(n)};
+        const unsigned short y[] = {100, 200};
+        PlotXY(p.graph, GRAPHP_GraphChL, x, y, 2, VAL_UNSIGNED_SHORT_INTEGER,
+               VAL_UNSIGNED_SHORT_INTEGER, VAL_CONNECTED_POINTS, VAL_NO_POINT, VAL_SOLID, 1, 0xFF0000);
+    }
+    {
+        int mode = -1;
+        double min = 0, max = 0;
+        GetAxisScalingMode(p.graph, GRAPHP_GraphChL, VAL_BOTTOM_XAXIS, &mode, &min, &max);
+        EXPECT_GE(max, 49);
     }
     int traces = 0, points = 0;
     for (int chart : {DATAP_GraphRaw1, DATAP_GraphDensity}) {
