@@ -17,7 +17,7 @@ constexpr int kRounds = 5;
 constexpr int kExchanges = 32;
 constexpr double kWireMs = 37.5;           // 36 bytes each way at 19200 baud 8N1
 constexpr double kProgramOverheadMs = 5.0;  // what the program may add per exchange
-constexpr double kCpuShare = 0.5;          // of one core while transferring
+constexpr double kCpuShare = 0.2;          // of one core while transferring
 
 // The simulator's own time per exchange: a bare blocking client, no program.
 double RawTcpExchangeMs(uint16_t port)

@@ -59,7 +59,10 @@ void StoreReplyBytes(unsigned handle)
         if (bytesRead <= 0)
             break;
         bytesToRead -= bytesRead;
-        ProcessSystemEvents();
+        // Between two parts of a reply the window stays live; a complete
+        // reply returns at once to the wait that asked for it.
+        if (bytesToRead > 0)
+            ProcessSystemEvents();
     }
 }
 
