@@ -5,17 +5,11 @@
 #include "support/program_fixture.h"
 
 using namespace orvelle;
+using orvtest::Commands;
+using orvtest::DataRequests;
 using orvtest::ProgramTest;
 
 namespace {
-
-std::vector<int> Commands(const std::vector<sim::Frame> &frames)
-{
-    std::vector<int> out;
-    for (const auto &f : frames)
-        out.push_back(sim::frameWord(f, 1));
-    return out;
-}
 
 sim::ParamSet DistinctSet()
 {

@@ -7,17 +7,11 @@
 #include "support/program_fixture.h"
 
 using namespace orvelle;
+using orvtest::Commands;
+using orvtest::DataRequests;
 using orvtest::ProgramTest;
 
 namespace {
-
-int DataRequests(const std::vector<sim::Frame> &frames)
-{
-    int n = 0;
-    for (const auto &f : frames)
-        n += sim::frameWord(f, 1) == 5;
-    return n;
-}
 
 class Polling : public ProgramTest {
 protected:

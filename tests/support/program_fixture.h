@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/orvelle.h"
 #include "app/state.h"
@@ -21,6 +22,24 @@
 namespace orvtest {
 
 constexpr int kPtyComPort = 7;  // the COM port number the tests map to the pty
+
+// The command word of each frame the simulator received, in order.
+inline std::vector<int> Commands(const std::vector<sim::Frame> &frames)
+{
+    std::vector<int> out;
+    for (const auto &f : frames)
+        out.push_back(sim::frameWord(f, 1));
+    return out;
+}
+
+// How many data requests (command 5) the simulator received.
+inline int DataRequests(const std::vector<sim::Frame> &frames)
+{
+    int n = 0;
+    for (const auto &f : frames)
+        n += sim::frameWord(f, 1) == 5;
+    return n;
+}
 
 class ProgramTest : public ::testing::Test {
 protected:

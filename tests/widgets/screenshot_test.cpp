@@ -19,10 +19,7 @@ protected:
     {
         auto *timer = new QTimer;
         QObject::connect(timer, &QTimer::timeout, [this, frames, timer] {
-            int n = 0;
-            for (const auto &f : sensor_->receivedFrames())
-                n += sim::frameWord(f, 1) == 5;
-            if (n >= frames) {
+            if (orvtest::DataRequests(sensor_->receivedFrames()) >= frames) {
                 timer->stop();
                 poll = 0;
             }
