@@ -5,6 +5,7 @@
 
 #include "app/callbacks.h"
 #include "app/help_texts.h"
+#include "app/orvelle.h"
 #include "app/state.h"
 #include "gui/param_file.h"
 #include "gui/param_transfer.h"
@@ -41,7 +42,7 @@ int CBF_MAINP(int, int, int event, void *, int, int)
 {
     if (event == EVENT_CLOSE) {
         poll = 0;
-        QuitUserInterface(0);
+        EndProgram();
     }
     return 0;
 }

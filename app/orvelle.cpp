@@ -17,6 +17,8 @@ namespace {
 constexpr int kWorkAreaTop = 119, kWorkAreaLeft = 8;
 constexpr int kDataAreaTop = 63, kDataAreaLeft = 288;
 
+bool endRequested = false;  // the main window was closed
+
 int LoadPanels()
 {
     struct Load { int *handle; int parent; int id; };
@@ -36,8 +38,21 @@ int LoadPanels()
 
 }  // namespace
 
+void EndProgram()
+{
+    endRequested = true;
+    QuitUserInterface(0);
+}
+
+void RunEventLoop()
+{
+    if (!endRequested)
+        RunUserInterface();
+}
+
 int OpenProgram()
 {
+    endRequested = false;
     RegisterOrvelleResource();
     RegisterOrvelleCallbacks();
     if (LoadPanels() < 0)
@@ -66,7 +81,7 @@ int WinMain()
 {
     if (OpenProgram() < 0)
         return -1;
-    RunUserInterface();
+    RunEventLoop();
     CloseProgram();
     return 0;
 }

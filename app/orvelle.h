@@ -9,6 +9,12 @@ namespace orvelle {
 int OpenProgram();
 // Closes an open TCP connection and discards the panels.
 void CloseProgram();
+// Ends the program: the event loop stops, or, when the window was closed
+// before the loop started (during the first connection attempt), it never
+// starts.
+void EndProgram();
+// Runs the event loop until the main window is closed.
+void RunEventLoop();
 // The entry point: OpenProgram, the event loop until the main panel is
 // closed, CloseProgram. Returns 0, or -1 when start-up failed.
 int WinMain();

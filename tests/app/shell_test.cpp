@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "app/callbacks.h"
+#include "app/orvelle.h"
 #include "gui/work_area.h"
 #include "support/program_fixture.h"
 
@@ -125,6 +126,18 @@ TEST_F(Shell, ClosingTheMainWindowEndsTheLoopThenTheEventLoop)
     EXPECT_EQ(code, 0);
     EXPECT_EQ(poll, 0);
     EXPECT_GT(loopTurns, 0);
+}
+
+TEST_F(Shell, ClosingTheWindowBeforeTheEventLoopRunsEndsTheProgram)
+{
+    // As when the operator closes the window during the first connection attempt.
+    uitest::InjectEvent(mainpanel, 0, EVENT_CLOSE);
+    bool ended = false;
+    QTimer::singleShot(3000, [&] { if (!ended) QuitUserInterface(-1); });
+    const double start = Timer();
+    RunEventLoop();
+    ended = true;
+    EXPECT_LT(Timer() - start, 1.0);
 }
 
 TEST_F(Shell, MainWindowScreenshot)
