@@ -1,7 +1,6 @@
 // Callbacks of the main panel: the work-area selectors, the transfer target,
 // Send and Get, Go and Stop, and the close of the program's window.
 #include <initializer_list>
-#include <cstring>
 
 #include "app/callbacks.h"
 #include "app/help_texts.h"

@@ -1,5 +1,6 @@
-#include <initializer_list>
 #include "app/orvelle.h"
+
+#include <initializer_list>
 
 #include "app/callbacks.h"
 #include "app/state.h"

@@ -1,5 +1,6 @@
-#include <initializer_list>
 #include "gui/live_display.h"
+
+#include <initializer_list>
 
 #include "app/state.h"
 #include "gui/main_graphs.h"

@@ -1,5 +1,6 @@
-#include <initializer_list>
 #include "gui/panel_binding.h"
+
+#include <initializer_list>
 
 #include "app/state.h"
 #include "platform/userint.h"
