@@ -76,6 +76,16 @@ QSerialPort *OpenSerial(int port)
     return g_ports[port].serial;
 }
 
+// The open port behind a number, or the code for a bad number (-2) or a port
+// that is not open (-3).
+int OpenPortOrCode(int port, QSerialPort **sp)
+{
+    if (!ValidPort(port))
+        return kRs232InvalidPortNumber;
+    *sp = OpenSerial(port);
+    return *sp ? 0 : kRs232PortNotOpen;
+}
+
 int RemainingMs(const QDeadlineTimer &deadline)
 {
     const qint64 ms = deadline.remainingTime();
@@ -187,11 +197,9 @@ int SetComTime(int port, double timeoutSeconds)
 // Hardware handshake: LWRS_HWHANDSHAKE_OFF (0) or on (1, RTS/CTS).
 int SetCTSMode(int port, int mode)
 {
-    if (!ValidPort(port))
-        return kRs232InvalidPortNumber;
-    QSerialPort *sp = OpenSerial(port);
-    if (!sp)
-        return kRs232PortNotOpen;
+    QSerialPort *sp = nullptr;
+    if (const int rc = OpenPortOrCode(port, &sp); rc < 0)
+        return rc;
     if (mode != LWRS_HWHANDSHAKE_OFF && mode != 1)
         return kRs232InvalidParameter;
     const bool ok = sp->setFlowControl(mode == LWRS_HWHANDSHAKE_OFF ? QSerialPort::NoFlowControl
@@ -202,11 +210,9 @@ int SetCTSMode(int port, int mode)
 // Discards every byte received and not yet read.
 int FlushInQ(int port)
 {
-    if (!ValidPort(port))
-        return kRs232InvalidPortNumber;
-    QSerialPort *sp = OpenSerial(port);
-    if (!sp)
-        return kRs232PortNotOpen;
+    QSerialPort *sp = nullptr;
+    if (const int rc = OpenPortOrCode(port, &sp); rc < 0)
+        return rc;
     sp->clear(QSerialPort::Input);
     return sp->isOpen() ? 0 : kRs232PortNotOpen;
 }
@@ -214,11 +220,9 @@ int FlushInQ(int port)
 // Discards every byte written and not yet sent.
 int FlushOutQ(int port)
 {
-    if (!ValidPort(port))
-        return kRs232InvalidPortNumber;
-    QSerialPort *sp = OpenSerial(port);
-    if (!sp)
-        return kRs232PortNotOpen;
+    QSerialPort *sp = nullptr;
+    if (const int rc = OpenPortOrCode(port, &sp); rc < 0)
+        return rc;
     sp->clear(QSerialPort::Output);
     return sp->isOpen() ? 0 : kRs232PortNotOpen;
 }
@@ -229,11 +233,9 @@ int FlushOutQ(int port)
 // and the port was closed) or kRs232PortNotOpen.
 int ComWrt(int port, const char *buffer, int count)
 {
-    if (!ValidPort(port))
-        return kRs232InvalidPortNumber;
-    QSerialPort *sp = OpenSerial(port);
-    if (!sp)
-        return kRs232PortNotOpen;
+    QSerialPort *sp = nullptr;
+    if (const int rc = OpenPortOrCode(port, &sp); rc < 0)
+        return rc;
     if (count < 0 || (count > 0 && !buffer))
         return kRs232InvalidParameter;
     if (count == 0)
@@ -258,11 +260,9 @@ int ComWrt(int port, const char *buffer, int count)
 // port is then closed), or kRs232PortNotOpen.
 int ComRd(int port, char *buffer, int count)
 {
-    if (!ValidPort(port))
-        return kRs232InvalidPortNumber;
-    QSerialPort *sp = OpenSerial(port);
-    if (!sp)
-        return kRs232PortNotOpen;
+    QSerialPort *sp = nullptr;
+    if (const int rc = OpenPortOrCode(port, &sp); rc < 0)
+        return rc;
     if (count < 0 || (count > 0 && !buffer))
         return kRs232InvalidParameter;
     const QDeadlineTimer deadline = DeadlineOf(port);
@@ -283,11 +283,9 @@ int ComRd(int port, char *buffer, int count)
 // count is current even when no events were processed.
 int GetInQLen(int port)
 {
-    if (!ValidPort(port))
-        return kRs232InvalidPortNumber;
-    QSerialPort *sp = OpenSerial(port);
-    if (!sp)
-        return kRs232PortNotOpen;
+    QSerialPort *sp = nullptr;
+    if (const int rc = OpenPortOrCode(port, &sp); rc < 0)
+        return rc;
     sp->waitForReadyRead(0);
     if (!sp->isOpen())
         return kRs232PortNotOpen;
