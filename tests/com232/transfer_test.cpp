@@ -232,6 +232,30 @@ TEST_F(Transfer, RowReplyCarryingAnotherRowUpdatesThatRow)
     EXPECT_EQ(row0, sim::defaultParamSet().teach[0][0]);
 }
 
+TEST_F(Transfer, RowRepliesWithAWrongMarkerChangeNothingAndTheReadGoesOn)
+{
+    Connect();
+    sim::ParamSet set = sensor_->ram();
+    set.params[0] = 321;
+    set.teach[4][0] = 4444;
+    sensor_->setRam(set);
+    const unsigned short rowBefore = paraTeachVec[4][0];
+    sim::FaultConfig f;
+    f.wrongMarker.on = true;
+    f.wrongMarker.command = 4;
+    sensor_->setFaults(f);
+    Press(MAINP_ButtonGet);
+    EXPECT_EQ(Commands(sensor_->receivedFrames()).size(), 32u);  // nothing cut short
+    EXPECT_EQ(comecho, 1);
+    EXPECT_EQ(paraPower, 321);                 // the parameter reply was good
+    EXPECT_EQ(paraTeachVec[4][0], rowBefore);  // the rows were not taken
+    EXPECT_NE(Status(), "TIMEOUT");
+    // The program still answers: a clean read afterwards takes the rows.
+    sensor_->clearFaults();
+    Press(MAINP_ButtonGet);
+    EXPECT_EQ(paraTeachVec[4][0], 4444);
+}
+
 TEST_F(Transfer, UnsolicitedDataDoNotShiftTheNextReply)
 {
     Connect();
