@@ -3,6 +3,7 @@
 #include "platform/ctrl_widgets.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QDoubleSpinBox>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -198,6 +199,29 @@ void NumericCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *mode
     auto *spin = static_cast<QDoubleSpinBox *>(editor);
     spin->interpretText();
     model->setData(index, spin->value(), Qt::EditRole);
+}
+
+void NumericCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                                const QModelIndex &index) const
+{
+    constexpr int kCellTextMargin = 2;
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QString text = opt.text;
+    opt.text.clear();
+    const QWidget *widget = opt.widget;
+    QStyle *style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    QRect r = opt.rect.adjusted(kCellTextMargin, 0, -kCellTextMargin, 0);
+    if (opt.fontMetrics.horizontalAdvance(text) > r.width())
+        r = opt.rect.adjusted(0, 0, -1, 0);  // the margin gives way to a digit
+    painter->save();
+    painter->setFont(opt.font);
+    painter->setPen(opt.palette.color(opt.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                         : QPalette::Text));
+    painter->drawText(r, Qt::AlignRight | Qt::AlignVCenter,
+                      opt.fontMetrics.elidedText(text, Qt::ElideRight, r.width()));
+    painter->restore();
 }
 
 QString NumericCellDelegate::displayText(const QVariant &value, const QLocale &) const

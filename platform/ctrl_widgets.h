@@ -85,6 +85,10 @@ public:
     void setModelData(QWidget *editor, QAbstractItemModel *model,
                       const QModelIndex &index) const override;
     QString displayText(const QVariant &value, const QLocale &locale) const override;
+    // Numbers right-aligned with a narrow margin, so that five digits fit a
+    // narrow column (the teach table's).
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
 
 private:
     double min_, max_;

@@ -8,13 +8,14 @@ namespace {
 constexpr int kWidth = 272;
 constexpr int kHeight = 445;
 
-constexpr int kColL = 10, kColR = 142, kColWidth = 120, kFullWidth = 252;
+constexpr int kColL = 10, kColR = 142, kColWidth = 120;
 constexpr int kCtrlHeight = 22;
 constexpr int kNoTop = 26, kNoWidth = 70;
 constexpr int kIncLeft = 142;
 constexpr int kButtonTop = 60, kButtonHeight = 28;
 constexpr int kTableTop = 116, kTableHeight = 319;
-constexpr int kTablePoints = 8;      // six four-digit columns in the work area's width
+constexpr int kTablePoints = 8;      // six five-digit columns in the work area's width
+constexpr int kTableLeft = 4, kTableWidth = kWidth - 2 * kTableLeft;
 
 constexpr int kVectors = 31;         // rows, numbered 0 .. 30 for the operator
 constexpr int kWordsPerVector = 6;
@@ -43,7 +44,7 @@ const CtrlDesc kCtrls[] = {
 
     // Set value and tolerance (half-width) for density and both symmetries.
     {.id = TTP_GridCtt, .kind = CTRL_TABLE, .name = "GridCtt", .label = "TEACH TABLE",
-     .top = kTableTop, .left = kColL, .width = kFullWidth, .height = kTableHeight,
+     .top = kTableTop, .left = kTableLeft, .width = kTableWidth, .height = kTableHeight,
      .callback = "CBF_GridCtt", .dataType = kU16, .minValue = 0, .maxValue = kWordMax,
      .initial = kResetCell, .pointSize = kTablePoints, .rows = kVectors,
      .columns = kWordsPerVector,
