@@ -4,7 +4,7 @@ set -uo pipefail
 build=${1:-build}
 export QT_QPA_PLATFORM=offscreen
 status=0
-for b in "$build"/bench/bench_*; do
+for b in "$build"/bench/bench_* "$build"/bench/fuzz_*; do
   [ -x "$b" ] || continue
   echo "== $(basename "$b")"
   "$b" || status=1
