@@ -4,15 +4,12 @@
 // according to the transport, and the resource starts with TCP/IP.
 #include "platform/resource.h"
 #include "ui/orvelle_uir.h"
+#include "ui/work_area_grid.h"
 
 namespace {
 
-constexpr int kWidth = 272;
-constexpr int kHeight = 445;
+using namespace work_area;
 
-constexpr int kColL = 10, kColR = 142, kColWidth = 120, kFullWidth = 252;
-constexpr int kCtrlHeight = 22;
-constexpr int kButtonHeight = 28;
 
 constexpr int kProtocolTop = 26;
 constexpr int kLinkTop = 80;         // COM port, or the server

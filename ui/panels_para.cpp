@@ -3,15 +3,13 @@
 // initial values here are the parameter set the program starts with.
 #include "platform/resource.h"
 #include "ui/orvelle_uir.h"
+#include "ui/work_area_grid.h"
 
 namespace {
 
-constexpr int kWidth = 272;
-constexpr int kHeight = 445;
+using namespace work_area;
 
 // Two columns; a row is a label line above a 22 px control.
-constexpr int kColL = 10, kColR = 142, kColWidth = 120, kFullWidth = 252;
-constexpr int kCtrlHeight = 22;
 constexpr int kSlideTop = 26, kSlideHeight = 40;
 constexpr int kRow1 = 100, kRowStep = 56;
 

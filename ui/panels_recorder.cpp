@@ -4,15 +4,12 @@
 // mode 0, fixed count, with the controls of the other modes hidden.
 #include "platform/resource.h"
 #include "ui/orvelle_uir.h"
+#include "ui/work_area_grid.h"
 
 namespace {
 
-constexpr int kWidth = 272;
-constexpr int kHeight = 445;
+using namespace work_area;
 
-constexpr int kColL = 10, kColR = 142, kColWidth = 120, kFullWidth = 252;
-constexpr int kCtrlHeight = 22;
-constexpr int kButtonHeight = 28;
 
 constexpr int kModeTop = 26;
 constexpr int kIntervalTop = 78;

@@ -2,17 +2,15 @@
 // selected row (No.), auto increment and the teach and reset buttons.
 #include "platform/resource.h"
 #include "ui/orvelle_uir.h"
+#include "ui/work_area_grid.h"
 
 namespace {
 
-constexpr int kWidth = 272;
-constexpr int kHeight = 445;
+using namespace work_area;
 
-constexpr int kColL = 10, kColR = 142, kColWidth = 120;
-constexpr int kCtrlHeight = 22;
 constexpr int kNoTop = 26, kNoWidth = 70;
 constexpr int kIncLeft = 142;
-constexpr int kButtonTop = 60, kButtonHeight = 28;
+constexpr int kButtonTop = 60;
 constexpr int kTableTop = 116, kTableHeight = 319;
 constexpr int kTablePoints = 8;      // six five-digit columns in the work area's width
 constexpr int kTableLeft = 4, kTableWidth = kWidth - 2 * kTableLeft;
