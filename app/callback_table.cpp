@@ -1,6 +1,6 @@
 #include "app/callbacks.h"
 
-#include "platform/resource.h"
+#include "platform/userint/resource.h"
 
 namespace orvelle {
 

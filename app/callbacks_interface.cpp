@@ -5,7 +5,7 @@
 #include "app/state.h"
 #include "gui/connection_settings.h"
 #include "gui/work_area.h"
-#include "platform/userint.h"
+#include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {

@@ -11,7 +11,7 @@
 #include "gui/polling.h"
 #include "gui/work_area.h"
 #include "gui/link_test.h"
-#include "platform/userint.h"
+#include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {

@@ -4,7 +4,7 @@
 #include "app/help_texts.h"
 #include "app/state.h"
 #include "gui/panel_binding.h"
-#include "platform/userint.h"
+#include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {

@@ -4,7 +4,7 @@
 #include "app/state.h"
 #include "gui/polling.h"
 #include "gui/work_area.h"
-#include "platform/userint.h"
+#include "platform/userint/userint.h"
 
 namespace orvelle {
 

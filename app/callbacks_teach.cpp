@@ -3,7 +3,7 @@
 #include "app/help_texts.h"
 #include "app/state.h"
 #include "gui/teach_table.h"
-#include "platform/userint.h"
+#include "platform/userint/userint.h"
 
 namespace orvelle {
 

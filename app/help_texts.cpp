@@ -1,6 +1,6 @@
 #include "app/help_texts.h"
 
-#include "platform/userint.h"
+#include "platform/userint/userint.h"
 
 namespace orvelle {
 

@@ -6,9 +6,9 @@
 #include "app/state.h"
 #include "gui/startup.h"
 #include "gui/work_area.h"
-#include "platform/resource.h"
-#include "platform/tcpsupp.h"
-#include "platform/userint.h"
+#include "platform/userint/resource.h"
+#include "platform/tcp/tcpsupp.h"
+#include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {

@@ -124,18 +124,6 @@ extern word reczeit;       // scratch for the duration fields
 extern word anzwerte;      // lines to record in the fixed-count mode
 extern word otcrec;        // lines written in the fixed-count and manual modes
 
-// ---- conversions between the named variables and the word images ----------------
-// Builds the set image in pp words 0..201: slots 0..15, then the teach table
-// row by row.
-void CopyVarsToPP();
-// Takes a reply image in pp apart: marker 0x00AA required; command 3 fills
-// the 16 parameters (paraMaxNr clamped to anzVec), command 4 fills the row
-// named in word 2 (rows 31 and above are ignored); anything else changes nothing.
-void CopyPPtoVars();
-// Takes a set image (from a file) apart; paraMaxNr clamped to anzVec.
-void CopyFileParatoVars();
-// Copies databuf words 2..13 into the twelve measurement variables.
-void CopyDatatoVars();
 // Sets the protocol constants and start values (first step of InitAll).
 void InitStateValues();
 

@@ -1,8 +1,8 @@
 // Sending a frame and awaiting its reply on whichever transport is chosen.
 #include "app/state.h"
 #include "com232/transport.h"
-#include "platform/rs232.h"
-#include "platform/tcpsupp.h"
+#include "platform/rs232/rs232.h"
+#include "platform/tcp/tcpsupp.h"
 
 namespace orvelle {
 

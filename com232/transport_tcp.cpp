@@ -7,9 +7,9 @@
 #include "com232/link_errors.h"
 #include "com232/status_display.h"
 #include "com232/transport.h"
-#include "platform/tcpsupp.h"
-#include "platform/userint.h"
-#include "platform/utility.h"
+#include "platform/tcp/tcpsupp.h"
+#include "platform/userint/userint.h"
+#include "platform/utility/utility.h"
 
 namespace orvelle {
 

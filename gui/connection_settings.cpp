@@ -7,9 +7,9 @@
 #include "com232/status_display.h"
 #include "com232/transport.h"
 #include "gui/link_test.h"
-#include "platform/formatio.h"
-#include "platform/rs232.h"
-#include "platform/userint.h"
+#include "platform/formatio/formatio.h"
+#include "platform/rs232/rs232.h"
+#include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {

@@ -9,8 +9,8 @@
 #include "gui/param_transfer.h"
 #include "gui/polling.h"
 #include "gui/work_area.h"
-#include "platform/userint.h"
-#include "platform/utility.h"
+#include "platform/userint/userint.h"
+#include "platform/utility/utility.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {

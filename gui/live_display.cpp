@@ -4,7 +4,7 @@
 
 #include "app/state.h"
 #include "gui/main_graphs.h"
-#include "platform/userint.h"
+#include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/userint.h"
+#include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {

@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "app/state.h"
-#include "platform/userint.h"
+#include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {

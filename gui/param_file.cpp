@@ -4,9 +4,10 @@
 #include <cstring>
 
 #include "app/state.h"
+#include "com232/conversions.h"
 #include "gui/panel_binding.h"
-#include "platform/formatio.h"
-#include "platform/userint.h"
+#include "platform/formatio/formatio.h"
+#include "platform/userint/userint.h"
 
 namespace orvelle {
 

@@ -1,11 +1,12 @@
 #include "gui/param_transfer.h"
 
 #include "app/state.h"
+#include "com232/conversions.h"
 #include "com232/frame.h"
 #include "com232/transport.h"
 #include "gui/link_test.h"
 #include "gui/panel_binding.h"
-#include "platform/userint.h"
+#include "platform/userint/userint.h"
 
 namespace orvelle {
 

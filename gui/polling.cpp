@@ -1,14 +1,15 @@
 #include "gui/polling.h"
 
 #include "app/state.h"
+#include "com232/conversions.h"
 #include "com232/frame.h"
 #include "com232/transport.h"
 #include "gui/link_test.h"
 #include "gui/live_display.h"
 #include "gui/main_graphs.h"
 #include "gui/teach_table.h"
-#include "platform/userint.h"
-#include "platform/utility.h"
+#include "platform/userint/userint.h"
+#include "platform/utility/utility.h"
 
 namespace orvelle {
 

@@ -7,8 +7,8 @@
 #include "gui/live_display.h"
 #include "gui/panel_binding.h"
 #include "gui/work_area.h"
-#include "platform/userint.h"
-#include "platform/utility.h"
+#include "platform/userint/userint.h"
+#include "platform/utility/utility.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {

@@ -1,7 +1,7 @@
 #include "gui/teach_table.h"
 
 #include "app/state.h"
-#include "platform/userint.h"
+#include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {

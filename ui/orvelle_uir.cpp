@@ -1,6 +1,6 @@
 // The program's user-interface resource: the eight panels, gathered in load
 // order and registered under the resource file name.
-#include "platform/resource.h"
+#include "platform/userint/resource.h"
 #include "ui/orvelle_uir.h"
 
 // Defined in the panels_*.cpp files, one panel each.

@@ -1,7 +1,7 @@
 // The big display: a window of its own showing the sensor identification and
 // the detected vector number in a size that reads across a production line.
 // A right click anywhere hides it, so its controls share the panel callback.
-#include "platform/resource.h"
+#include "platform/userint/resource.h"
 #include "ui/orvelle_uir.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // The density view (density, symmetries, their graphs) and the raw view
 // (channel values, raw chart) occupy the same places; the program shows one
 // set and hides the other, so the resource starts in the density view.
-#include "platform/resource.h"
+#include "platform/userint/resource.h"
 #include "ui/orvelle_uir.h"
 
 namespace {

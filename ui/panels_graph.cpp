@@ -2,7 +2,7 @@
 // graphs share one place and only the selected one is shown; the resource
 // starts with CH_L. Both axes scale themselves, as the x count grows with
 // every recorded frame.
-#include "platform/resource.h"
+#include "platform/userint/resource.h"
 #include "ui/orvelle_uir.h"
 
 namespace {

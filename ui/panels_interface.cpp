@@ -2,7 +2,7 @@
 // trial, accept and discard, the sensor identification and the status line.
 // The COM port selector and the server field share a row: only one is shown,
 // according to the transport, and the resource starts with TCP/IP.
-#include "platform/resource.h"
+#include "platform/userint/resource.h"
 #include "ui/orvelle_uir.h"
 #include "ui/work_area_grid.h"
 

@@ -2,7 +2,7 @@
 // target selector and the transfer and polling buttons. The work area
 // (119, 8) and the data panel (63, 288) are filled by child panels, so this
 // panel's own controls sit above and below the work area only.
-#include "platform/resource.h"
+#include "platform/userint/resource.h"
 #include "ui/orvelle_uir.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The parameter panel: one control per scalar sensor parameter. Every control
 // holds an unsigned 16-bit value that is the stored word itself, so the
 // initial values here are the parameter set the program starts with.
-#include "platform/resource.h"
+#include "platform/userint/resource.h"
 #include "ui/orvelle_uir.h"
 #include "ui/work_area_grid.h"
 

@@ -2,7 +2,7 @@
 // controls that no mode shows together share a place (the two counters, the
 // start and stop pairs, the manual record button). The resource starts in
 // mode 0, fixed count, with the controls of the other modes hidden.
-#include "platform/resource.h"
+#include "platform/userint/resource.h"
 #include "ui/orvelle_uir.h"
 #include "ui/work_area_grid.h"
 

@@ -1,6 +1,6 @@
 // The teach-table panel: the 31 reference vectors of six words each, the
 // selected row (No.), auto increment and the teach and reset buttons.
-#include "platform/resource.h"
+#include "platform/userint/resource.h"
 #include "ui/orvelle_uir.h"
 #include "ui/work_area_grid.h"
 

@@ -3,7 +3,7 @@
 #include <sys/resource.h>
 
 #include "gui/link_test.h"
-#include "platform/rs232.h"
+#include "platform/rs232/rs232.h"
 #include "support/program_fixture.h"
 
 using namespace orvelle;

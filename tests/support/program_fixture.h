@@ -12,10 +12,10 @@
 
 #include "app/orvelle.h"
 #include "app/state.h"
-#include "platform/rs232.h"
-#include "platform/testing.h"
-#include "platform/userint.h"
-#include "platform/utility.h"
+#include "platform/rs232/rs232.h"
+#include "platform/testing/testing.h"
+#include "platform/userint/userint.h"
+#include "platform/utility/utility.h"
 #include "sim/sensor_sim.h"
 #include "ui/orvelle_uir.h"
 

@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/resource.h"
-#include "platform/testing.h"
-#include "platform/userint.h"
+#include "platform/userint/resource.h"
+#include "platform/testing/testing.h"
+#include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
 namespace uires {

@@ -1,0 +1,342 @@
+// Drawing of plots, traces and cursors.
+#include "platform/graph/graph_paint.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace plat {
+
+namespace {
+
+constexpr double kLineWidth = 1.0;     // plots and traces, logical px
+constexpr double kMarkerSize = 5.0;    // solid square point marker
+constexpr double kDotSize = 2.0;       // a zero-length segment shows as a dot
+constexpr double kCursorMarker = 7.0;  // hollow square at the cursor point
+constexpr QRgb kCursorColor = 0x000000;
+// Lines may stray this far outside the plot area, so a line on the edge
+// keeps its full width.
+constexpr double kClipSlack = 1.0;
+// Longer polylines are drawn in pieces: the stroker's cost grows faster
+// than linearly with the number of points.
+constexpr int kMaxRunPoints = 64;
+// A pixel column with more points of one polyline than this is thinned.
+constexpr int kColumnKeep = 4;
+
+QColor opaque(QRgb c)
+{
+    return QColor(qRed(c), qGreen(c), qBlue(c));
+}
+
+// Moves a coordinate onto the device pixel grid where a line of the plot
+// pen is sharp: on pixel centres for an odd device width, on pixel edges
+// for an even one. Flat and upright lines then stay crisp at every scale.
+double snapLine(double v, double dpr)
+{
+    const bool odd = std::lround(kLineWidth * dpr) % 2 == 1;
+    const double d = v * dpr;
+    return (odd ? std::floor(d) + 0.5 : std::round(d)) / dpr;
+}
+
+// A coordinate on the nearest device pixel edge (filled areas).
+double snapEdge(double v, double dpr)
+{
+    return std::round(v * dpr) / dpr;
+}
+
+// Thins a polyline where many of its points fall into one device pixel
+// column (100,000 segments across a few hundred pixels): such a column gets
+// a bar from its lowest to its highest point, which covers what the zigzag
+// between them would, and the line is cut there: it ends at the column's
+// first point and goes on from its last. Filling a bar is far cheaper than
+// stroking many tall, overlapping segments. out receives the pieces one
+// after the other, starts the index of each piece's first point.
+void thinColumns(const QPointF *in, int n, double dpr, std::vector<QPointF> &out,
+                 std::vector<int> &starts, std::vector<QRectF> &bars)
+{
+    out.clear();
+    starts.assign(1, 0);
+    int i = 0;
+    while (i < n) {
+        const double column = std::floor(in[i].x() * dpr);
+        int j = i + 1;
+        while (j < n && std::floor(in[j].x() * dpr) == column)
+            ++j;
+        if (j - i <= kColumnKeep) {
+            out.insert(out.end(), in + i, in + j);
+        } else {
+            double lo = in[i].y(), hi = lo;
+            for (int k = i + 1; k < j; ++k) {
+                lo = std::min(lo, in[k].y());
+                hi = std::max(hi, in[k].y());
+            }
+            // What the pen would cover: the column widened by half the pen
+            // width on each side, the height likewise.
+            const double h = kLineWidth / 2;
+            bars.emplace_back(QPointF(column / dpr - h, lo - h),
+                              QPointF((column + 1) / dpr + h, hi + h));
+            out.push_back(in[i]);
+            starts.push_back(int(out.size()));
+            out.push_back(in[j - 1]);
+        }
+        i = j;
+    }
+    starts.push_back(int(out.size()));
+}
+
+// Collects the visible pieces of plots of one style and draws them in few
+// calls. Segments that continue one another (the next starts where the last
+// ended, as the graph panel's two-point plots do) join into one polyline, so
+// joints and dash patterns look as in a single line.
+struct Batch {
+    double dpr = 1;
+    std::vector<QPointF> runPts;  // the polylines, one after the other
+    std::vector<int> runStarts;   // index of each polyline's first point
+    std::vector<QPointF> thinned;
+    std::vector<int> pieces;
+    std::vector<QRectF> bars;
+    std::vector<QRectF> marks;
+    std::vector<QPointF> dots;
+
+    void addPlot(const GraphFrame &f, const QRectF &clip, const QPointF *pts, std::uint32_t n,
+                 std::uint8_t flags)
+    {
+        QPointF prev;
+        for (std::uint32_t i = 0; i < n; ++i) {
+            const QPointF cur = f.map(pts[i].x(), pts[i].y());
+            if ((flags & PlotStore::kMarkers) && clip.contains(cur))
+                marks.emplace_back(QPointF(snapEdge(cur.x() - kMarkerSize / 2, dpr),
+                                           snapEdge(cur.y() - kMarkerSize / 2, dpr)),
+                                   QSizeF(kMarkerSize, kMarkerSize));
+            if ((flags & PlotStore::kConnected) && i > 0)
+                addSegment(clip, prev, cur);
+            prev = cur;
+        }
+        // A connected plot of one point is a dot.
+        if ((flags & PlotStore::kConnected) && n == 1 && clip.contains(prev))
+            dots.push_back(prev);
+    }
+
+    // Flat and upright segments go onto the pixel grid so they stay sharp;
+    // slanted ones keep their exact ends (snapping them makes curves wobble).
+    void addSegment(const QRectF &clip, QPointF a, QPointF b)
+    {
+        if (a == b) {
+            if (clip.contains(a))
+                dots.push_back(a);
+            return;
+        }
+        if (a.y() == b.y()) {
+            a.setY(snapLine(a.y(), dpr));
+            b.setY(a.y());
+        } else if (a.x() == b.x()) {
+            a.setX(snapLine(a.x(), dpr));
+            b.setX(a.x());
+        }
+        if (!clipSegment(clip, a, b))
+            return;
+        const bool continues = !runStarts.empty() && runPts.back() == a;
+        if (!continues) {
+            runStarts.push_back(int(runPts.size()));
+            runPts.push_back(a);
+        }
+        runPts.push_back(b);
+    }
+
+    void flush(QPainter &p, const PlotStore::Style &s)
+    {
+        const QColor c = opaque(s.color);
+        if (!runStarts.empty()) {
+            QPen pen(c, kLineWidth);
+            pen.setStyle((s.flags & PlotStore::kDashed) ? Qt::DashLine : Qt::SolidLine);
+            pen.setCapStyle(Qt::FlatCap);
+            p.setPen(pen);
+            runStarts.push_back(int(runPts.size()));
+            for (std::size_t r = 0; r + 1 < runStarts.size(); ++r) {
+                thinColumns(runPts.data() + runStarts[r], runStarts[r + 1] - runStarts[r], dpr,
+                            thinned, pieces, bars);
+                for (std::size_t q = 0; q + 1 < pieces.size(); ++q) {
+                    const int end = pieces[q + 1];
+                    for (int k = pieces[q]; k + 1 < end; k += kMaxRunPoints - 1)
+                        p.drawPolyline(thinned.data() + k, std::min(kMaxRunPoints, end - k));
+                }
+            }
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(c);
+        if (!bars.empty())
+            p.drawRects(bars.data(), static_cast<int>(bars.size()));
+        for (const QPointF &d : dots)
+            p.drawRect(QRectF(d.x() - kDotSize / 2, d.y() - kDotSize / 2, kDotSize, kDotSize));
+        if (!marks.empty())
+            p.drawRects(marks.data(), static_cast<int>(marks.size()));
+        p.setBrush(Qt::NoBrush);
+        runPts.clear();
+        runStarts.clear();
+        bars.clear();
+        marks.clear();
+        dots.clear();
+    }
+};
+
+void drawRect(QPainter &p, const GraphFrame &f, const QPointF *pts, const PlotStore::Style &s)
+{
+    const double dpr = p.device()->devicePixelRatioF();
+    const QPointF a = f.map(pts[0].x(), pts[0].y());
+    const QPointF b = f.map(pts[1].x(), pts[1].y());
+    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) ||
+        !std::isfinite(b.y()))
+        return;
+    // Cut to just beyond the plot area first: the raster engine cannot take
+    // huge coordinates, and a cut side's frame then falls outside the clip.
+    constexpr double kBeyond = 3;
+    // (By hand: QRectF::intersected drops a rectangle of zero width, which
+    // must still show as a line.)
+    const QRectF cut = f.plot.adjusted(-kBeyond, -kBeyond, kBeyond, kBeyond);
+    const double left = std::max(std::min(a.x(), b.x()), cut.left());
+    const double right = std::min(std::max(a.x(), b.x()), cut.right());
+    const double top = std::max(std::min(a.y(), b.y()), cut.top());
+    const double bottom = std::min(std::max(a.y(), b.y()), cut.bottom());
+    if (left > right || top > bottom)
+        return;
+    const QRectF r(QPointF(snapEdge(left, dpr), snapEdge(top, dpr)),
+                   QPointF(snapEdge(right, dpr), snapEdge(bottom, dpr)));
+    p.save();
+    p.setClipRect(f.plot);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (qAlpha(s.fill) != 0)
+        p.fillRect(r, opaque(s.fill));
+    if (qAlpha(s.color) != 0) {
+        // The frame lies inside the rectangle's edge.
+        const double h = kLineWidth / 2;
+        p.setPen(QPen(opaque(s.color), kLineWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        if (r.width() <= kLineWidth || r.height() <= kLineWidth)
+            p.fillRect(r.adjusted(0, 0, r.width() == 0 ? kLineWidth : 0,
+                                  r.height() == 0 ? kLineWidth : 0), opaque(s.color));
+        else
+            p.drawRect(r.adjusted(h, h, -h, -h));
+    }
+    p.restore();
+}
+
+}  // namespace
+
+bool clipSegment(const QRectF &r, QPointF &a, QPointF &b)
+{
+    const double x0 = a.x(), y0 = a.y();
+    const double dx = b.x() - x0, dy = b.y() - y0;
+    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(dx) || !std::isfinite(dy))
+        return false;
+    // Edges: left, right, top, bottom. p < 0 where the segment enters.
+    const double pe[4] = {-dx, dx, -dy, dy};
+    const double qe[4] = {x0 - r.left(), r.right() - x0, y0 - r.top(), r.bottom() - y0};
+    double t0 = 0, t1 = 1;
+    int in = -1, out = -1;  // the edges the visible part starts and ends on
+    for (int e = 0; e < 4; ++e) {
+        if (pe[e] == 0) {
+            if (qe[e] < 0)
+                return false;
+            continue;
+        }
+        const double t = qe[e] / pe[e];
+        if (pe[e] < 0 && t > t0) {
+            t0 = t;
+            in = e;
+        } else if (pe[e] > 0 && t < t1) {
+            t1 = t;
+            out = e;
+        }
+    }
+    if (t0 > t1)
+        return false;
+    // A point on an edge takes that edge's coordinate exactly and the other
+    // one from the slope: interpolating from a far-away end would lose all
+    // precision (a line from -1e300 to 1e300).
+    auto onEdge = [&](int e) {
+        const double edge[4] = {r.left(), r.right(), r.top(), r.bottom()};
+        QPointF p = e < 2 ? QPointF(edge[e], y0 + (edge[e] - x0) * (dy / dx))
+                          : QPointF(x0 + (edge[e] - y0) * (dx / dy), edge[e]);
+        return QPointF(std::clamp(p.x(), r.left(), r.right()),
+                       std::clamp(p.y(), r.top(), r.bottom()));
+    };
+    const QPointF start = in < 0 ? a : onEdge(in);
+    const QPointF end = out < 0 ? b : onEdge(out);
+    a = start;
+    b = end;
+    return true;
+}
+
+void drawPlots(QPainter &p, const GraphFrame &f, const PlotStore &store, std::size_t from,
+               std::size_t to)
+{
+    p.save();
+    const QRectF clip = f.plot.adjusted(-kClipSlack, -kClipSlack, kClipSlack, kClipSlack);
+    p.setClipRect(clip);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    Batch batch;
+    batch.dpr = p.device()->devicePixelRatioF();
+    const PlotStore::Style *open = nullptr;  // style of the collected pieces
+    for (std::size_t i = from; i < to && i < store.size(); ++i) {
+        const PlotStore::Rec &r = store.rec(i);
+        const PlotStore::Style &s = store.style(r);
+        if (open && open != &s) {
+            batch.flush(p, *open);
+            open = nullptr;
+        }
+        if (s.flags & PlotStore::kRect) {
+            drawRect(p, f, store.points(r), s);
+            continue;
+        }
+        batch.addPlot(f, clip, store.points(r), r.count, s.flags);
+        open = &s;
+    }
+    if (open)
+        batch.flush(p, *open);
+    p.restore();
+}
+
+void drawTraces(QPainter &p, const GraphFrame &f, const StripData &strip,
+                const std::vector<QRgb> &colors)
+{
+    p.save();
+    const QRectF clip = f.plot.adjusted(-kClipSlack, -kClipSlack, kClipSlack, kClipSlack);
+    p.setClipRect(clip);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    Batch batch;
+    batch.dpr = p.device()->devicePixelRatioF();
+    std::vector<QPointF> pts;
+    for (int t = 0; t < strip.traces(); ++t) {
+        pts.clear();
+        for (int i = 0; i < strip.count(t); ++i)
+            pts.emplace_back(i, strip.at(t, i));
+        batch.addPlot(f, clip, pts.data(), static_cast<std::uint32_t>(pts.size()),
+                      PlotStore::kConnected);
+        PlotStore::Style s;
+        s.color = t < static_cast<int>(colors.size()) ? colors[t] : 0;
+        batch.flush(p, s);
+    }
+    p.restore();
+}
+
+void drawCursor(QPainter &p, const GraphFrame &f, double x, double y)
+{
+    const QPointF c = f.map(x, y);
+    if (!f.plot.contains(c))
+        return;
+    p.save();
+    p.setClipRect(f.plot);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    // Pixel centres, so the hair lines stay one pixel wide at scale 1.
+    const double cx = std::floor(c.x()) + 0.5, cy = std::floor(c.y()) + 0.5;
+    p.setPen(QPen(QColor(kCursorColor), 1, Qt::DotLine));
+    p.drawLine(QPointF(f.plot.left(), cy), QPointF(f.plot.right(), cy));
+    p.setPen(QPen(QColor(kCursorColor), 1));
+    p.drawLine(QPointF(cx, f.plot.top()), QPointF(cx, f.plot.bottom()));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(cx - kCursorMarker / 2, cy - kCursorMarker / 2, kCursorMarker,
+                      kCursorMarker));
+    p.restore();
+}
+
+}  // namespace plat

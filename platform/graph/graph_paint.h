@@ -1,0 +1,36 @@
+// Drawing of the graph control's content onto a prepared frame: the stored
+// plots (in batches, clipped to the plot area), the strip chart traces and
+// the cursors.
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <QRgb>
+#include <cstddef>
+#include <vector>
+
+#include "platform/graph/graph_frame.h"
+#include "platform/graph/graph_store.h"
+#include "platform/graph/graph_strip.h"
+
+class QPainter;
+
+namespace plat {
+
+// Clips the segment a-b to r (Liang-Barsky). False when nothing of it is
+// inside or a coordinate is not finite; else a and b are the visible part.
+bool clipSegment(const QRectF &r, QPointF &a, QPointF &b);
+
+// Draws plots [from, to) of store. Consecutive plots of one style are drawn
+// in one call, which is what keeps 100,000 two-point segments fast.
+void drawPlots(QPainter &p, const GraphFrame &f, const PlotStore &store, std::size_t from,
+               std::size_t to);
+
+// Draws every trace as a line through its points, point i at x = i.
+void drawTraces(QPainter &p, const GraphFrame &f, const StripData &strip,
+                const std::vector<QRgb> &colors);
+
+// A cursor: thin crosshair through (x, y) with a small square marker.
+void drawCursor(QPainter &p, const GraphFrame &f, double x, double y);
+
+}  // namespace plat

@@ -1,0 +1,384 @@
+// The graph control. Finished plots live in a cached image at the device
+// pixel ratio; a paint draws only the plots added since the last one onto
+// it. The cache is rebuilt when size, scale, font, axis ranges or the set of
+// plots (a deletion) change. Cursors and strip chart traces are cheap and
+// are drawn over the cache on every paint.
+#include "platform/graph/graph_widget.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+#include <QResizeEvent>
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+#include "platform/graph/graph_axis.h"
+#include "platform/graph/graph_frame.h"
+#include "platform/graph/graph_paint.h"
+#include "platform/graph/graph_store.h"
+#include "platform/graph/graph_strip.h"
+#include "platform/userint/userint.h"
+
+namespace {
+
+constexpr int kAxisY = VAL_LEFT_YAXIS;
+constexpr int kAxisX = VAL_BOTTOM_XAXIS;
+constexpr int kMaxCursors = 10;
+constexpr int kGraphCursors = 1;       // a graph starts with cursor 1 (hidden until placed)
+constexpr double kMinPointSize = 8.0;  // tick labels never get smaller than this
+constexpr QRgb kTracePalette[] = {0xFF0000, 0x00A000, 0x0000FF, 0xFF8000,
+                                  0xFF0080, 0x008080, 0x800080, 0x808000};
+
+QRgb opaqueRgb(QRgb c)
+{
+    return qRgb(qRed(c), qGreen(c), qBlue(c));
+}
+
+}  // namespace
+
+struct GraphWidget::Impl {
+    struct Axis {
+        int mode = VAL_MANUAL;
+        plat::AxisRange manual;  // manual and locked range
+    };
+    struct Cursor {
+        double x = 0, y = 0;
+        bool placed = false;  // not drawn before the first SetGraphCursor
+    };
+
+    plat::PlotStore store;
+    plat::StripData strip;
+    std::vector<QRgb> traceColors;
+    Axis axes[2];  // [0] left y, [1] bottom x
+    std::vector<Cursor> cursors;
+    plat::FrameLabels names;
+
+    // The cache and what it was drawn for.
+    QImage cache;
+    plat::GraphFrame frame;
+    std::size_t drawn = 0;  // plots [0, drawn) are in the cache
+    bool valid = false;
+    QSize cacheSize;
+    qreal cacheDpr = 0;
+    QFont cacheFont;
+    QColor cacheBg;
+
+    Axis &axis(int a) { return axes[a == kAxisX ? 1 : 0]; }
+    const Axis &axis(int a) const { return axes[a == kAxisX ? 1 : 0]; }
+    plat::AxisRange range(Mode mode, int a) const;
+};
+
+// The range an axis shows now: the manual one, or the automatic one from
+// the data (the manual one while there is no data).
+plat::AxisRange GraphWidget::Impl::range(Mode mode, int a) const
+{
+    if (mode == Mode::StripChart && a == kAxisX)
+        return {0, double(strip.pointsPerScreen() - 1)};
+    const Axis &ax = axis(a);
+    if (ax.mode != VAL_AUTOSCALE)
+        return ax.manual;
+    double lo = 0, hi = 0;
+    if (mode == Mode::StripChart) {
+        if (!strip.extent(&lo, &hi))
+            return ax.manual;
+    } else {
+        const plat::Extents &e = store.extents();
+        if (!e.any)
+            return ax.manual;
+        lo = a == kAxisX ? e.xlo : e.ylo;
+        hi = a == kAxisX ? e.xhi : e.yhi;
+    }
+    return plat::autoscaleRange(lo, hi);
+}
+
+GraphWidget::GraphWidget(Mode mode, QWidget *parent) : QWidget(parent), mode_(mode), d_(new Impl)
+{
+    d_->traceColors.resize(plat::StripData::kMaxTraces);
+    for (std::size_t i = 0; i < d_->traceColors.size(); ++i)
+        d_->traceColors[i] = opaqueRgb(kTracePalette[i % std::size(kTracePalette)]);
+    d_->cursors.resize(mode == Mode::Graph ? kGraphCursors : 0);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+GraphWidget::~GraphWidget()
+{
+    delete d_;
+}
+
+// ---- axes -----------------------------------------------------------------
+
+int GraphWidget::setAxisScaling(int axis, int mode, double min, double max)
+{
+    if (axis != kAxisX && axis != kAxisY)
+        return UIEInvalidAttribute;
+    Impl::Axis &ax = d_->axis(axis);
+    switch (mode) {
+    case VAL_MANUAL:
+        if (!plat::validRange(min, max))
+            return UIEIndexOutOfRange;
+        ax.manual = {min, max};
+        break;
+    case VAL_AUTOSCALE:
+        // A valid range given along is what shows while there is no data.
+        if (plat::validRange(min, max))
+            ax.manual = {min, max};
+        break;
+    case VAL_LOCK:
+        ax.manual = d_->range(mode_, axis);  // freeze what is shown now
+        break;
+    default:
+        return UIEInvalidAttribute;
+    }
+    ax.mode = mode;
+    update();
+    return 0;
+}
+
+int GraphWidget::axisScaling(int axis, int *mode, double *min, double *max) const
+{
+    if (axis != kAxisX && axis != kAxisY)
+        return UIEInvalidAttribute;
+    const plat::AxisRange r = d_->range(mode_, axis);
+    if (mode)
+        *mode = d_->axis(axis).mode;
+    if (min)
+        *min = r.min;
+    if (max)
+        *max = r.max;
+    return 0;
+}
+
+void GraphWidget::setAxisNames(const QString &xName, const QString &yName)
+{
+    d_->names = {xName, yName};
+    d_->valid = false;
+    update();
+}
+
+// ---- plots ----------------------------------------------------------------
+
+int GraphWidget::addXY(const double *x, const double *y, int n, QRgb color, bool connected,
+                       bool markers, bool dashed)
+{
+    if (mode_ != Mode::Graph)
+        return UIEInvalidControlType;
+    plat::PlotStore::Style s;
+    s.color = opaqueRgb(color);
+    s.flags = (connected ? plat::PlotStore::kConnected : 0) |
+              (markers ? plat::PlotStore::kMarkers : 0) | (dashed ? plat::PlotStore::kDashed : 0);
+    const int handle = d_->store.add(x, y, n, s);
+    if (handle > 0)
+        update();
+    return handle;
+}
+
+int GraphWidget::addRect(double x1, double y1, double x2, double y2, QRgb color, QRgb fill)
+{
+    if (mode_ != Mode::Graph)
+        return UIEInvalidControlType;
+    const double x[2] = {x1, x2}, y[2] = {y1, y2};
+    plat::PlotStore::Style s{color, fill, plat::PlotStore::kRect};
+    const int handle = d_->store.add(x, y, 2, s);
+    if (handle > 0)
+        update();
+    return handle;
+}
+
+int GraphWidget::deletePlot(int handle, bool immediate)
+{
+    if (mode_ != Mode::Graph)
+        return UIEInvalidControlType;
+    if (handle == -1) {
+        d_->store.clear();
+    } else {
+        const int rc = d_->store.remove(handle);
+        if (rc < 0)
+            return rc;
+    }
+    d_->valid = false;
+    if (immediate)
+        repaint();
+    else
+        update();
+    return 0;
+}
+
+int GraphWidget::numPlots() const
+{
+    return static_cast<int>(d_->store.size());
+}
+
+std::vector<GraphWidget::Plot> GraphWidget::plots() const
+{
+    std::vector<Plot> out;
+    out.reserve(d_->store.size());
+    for (std::size_t i = 0; i < d_->store.size(); ++i) {
+        const plat::PlotStore::Rec &r = d_->store.rec(i);
+        const plat::PlotStore::Style &s = d_->store.style(r);
+        const QPointF *pts = d_->store.points(r);
+        Plot p;
+        p.handle = r.handle;
+        p.rect = s.flags & plat::PlotStore::kRect;
+        for (std::uint32_t k = 0; k < r.count; ++k) {
+            p.x.push_back(pts[k].x());
+            p.y.push_back(pts[k].y());
+        }
+        p.color = s.color;
+        p.fill = s.fill;
+        p.connected = s.flags & plat::PlotStore::kConnected;
+        p.markers = s.flags & plat::PlotStore::kMarkers;
+        p.dashed = s.flags & plat::PlotStore::kDashed;
+        out.push_back(std::move(p));
+    }
+    return out;
+}
+
+// ---- cursors --------------------------------------------------------------
+
+void GraphWidget::setNumCursors(int n)
+{
+    d_->cursors.resize(std::clamp(n, 0, kMaxCursors));
+    update();
+}
+
+int GraphWidget::numCursors() const
+{
+    return static_cast<int>(d_->cursors.size());
+}
+
+int GraphWidget::setCursor(int number, double x, double y)
+{
+    if (number < 1 || number > numCursors())
+        return UIEIndexOutOfRange;
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return UIEBadValueType;
+    d_->cursors[number - 1] = {x, y, true};
+    update();
+    return 0;
+}
+
+int GraphWidget::cursor(int number, double *x, double *y) const
+{
+    if (number < 1 || number > numCursors())
+        return UIEIndexOutOfRange;
+    if (x)
+        *x = d_->cursors[number - 1].x;
+    if (y)
+        *y = d_->cursors[number - 1].y;
+    return 0;
+}
+
+// ---- strip chart ----------------------------------------------------------
+
+void GraphWidget::setNumTraces(int n)
+{
+    d_->strip.setTraces(n);
+    update();
+}
+
+int GraphWidget::numTraces() const
+{
+    return d_->strip.traces();
+}
+
+void GraphWidget::setPointsPerScreen(int n)
+{
+    d_->strip.setPointsPerScreen(n);
+    update();
+}
+
+int GraphWidget::pointsPerScreen() const
+{
+    return d_->strip.pointsPerScreen();
+}
+
+void GraphWidget::setTraceColor(int trace, QRgb color)
+{
+    if (trace < 0 || trace >= static_cast<int>(d_->traceColors.size()))
+        return;
+    d_->traceColors[trace] = opaqueRgb(color);
+    update();
+}
+
+void GraphWidget::appendStrip(const double *values, int count)
+{
+    if (mode_ != Mode::StripChart)
+        return;
+    d_->strip.append(values, count);
+    update();
+}
+
+void GraphWidget::clearStrip()
+{
+    d_->strip.clear();
+    update();
+}
+
+std::vector<double> GraphWidget::traceValues(int trace) const
+{
+    return d_->strip.values(trace);
+}
+
+// ---- painting -------------------------------------------------------------
+
+// Brings the cache up to date: a full rebuild when what it was drawn for has
+// changed, else only the plots added since.
+void GraphWidget::refreshCache()
+{
+    Impl &d = *d_;
+    const qreal dpr = devicePixelRatioF();
+    const plat::AxisRange rx = d.range(mode_, kAxisX), ry = d.range(mode_, kAxisY);
+    QFont f = font();
+    if (f.pointSizeF() > 0 && f.pointSizeF() < kMinPointSize)
+        f.setPointSizeF(kMinPointSize);
+    const QColor bg = palette().color(QPalette::Window);
+    if (!d.valid || d.cacheSize != size() || d.cacheDpr != dpr || d.frame.x != rx ||
+        d.frame.y != ry || d.cacheFont != f || d.cacheBg != bg) {
+        const QSize px(qCeil(width() * dpr), qCeil(height() * dpr));
+        if (d.cache.size() != px)
+            d.cache = QImage(px, QImage::Format_ARGB32_Premultiplied);
+        d.cache.setDevicePixelRatio(dpr);
+        d.frame = plat::layoutFrame(size(), f, rx, ry, d.names);
+        QPainter p(&d.cache);
+        plat::drawFrame(p, d.frame, size(), f, d.names, bg);
+        d.drawn = 0;
+        d.valid = true;
+        d.cacheSize = size();
+        d.cacheDpr = dpr;
+        d.cacheFont = f;
+        d.cacheBg = bg;
+    }
+    if (mode_ == Mode::Graph && d.drawn < d.store.size()) {
+        QPainter p(&d.cache);
+        plat::drawPlots(p, d.frame, d.store, d.drawn, d.store.size());
+        d.drawn = d.store.size();
+    }
+}
+
+void GraphWidget::paintEvent(QPaintEvent *)
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    try {
+        refreshCache();
+    } catch (const std::bad_alloc &) {
+        d_->valid = false;
+        return;
+    }
+    QPainter p(this);
+    p.drawImage(QPointF(0, 0), d_->cache);
+    if (mode_ == Mode::StripChart) {
+        plat::drawTraces(p, d_->frame, d_->strip, d_->traceColors);
+        return;
+    }
+    for (const Impl::Cursor &c : d_->cursors)
+        if (c.placed)
+            plat::drawCursor(p, d_->frame, c.x, c.y);
+}
+
+// The cache notices a new size itself. (A hidden widget gets a resize event
+// at every grab; dropping the cache there would redraw every plot each time.)
+void GraphWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+}

@@ -1,0 +1,44 @@
+// Utility services of the run-time: time, the program directory, strings,
+// thread locks and deferred calls, and the kernel's Sleep.
+#pragma once
+
+#include <cstddef>
+
+#include "platform/userint/userint.h"
+
+// Error codes.
+constexpr int kUtilInvalidArgument = -1;   // null pointer, unknown lock or thread
+constexpr int kUtilNotLockOwner = -2;      // releasing a lock this thread does not hold
+constexpr int kUtilBufferTooSmall = -3;    // the text does not fit the buffer
+
+// Monotonic seconds, as a double.
+double Timer();
+// The directory of the executable, without a trailing separator. Returns 0, or
+// kUtilBufferTooSmall (the buffer then holds "").
+int GetProjectDir(char *directory, std::size_t size);
+template <std::size_t N> int GetProjectDir(char (&directory)[N])
+{
+    return GetProjectDir(directory, N);
+}
+// Makes GetProjectDir answer `directory` instead (tests and benchmarks give
+// each run a private directory); nullptr restores the executable's.
+void SetProjectDirOverride(const char *directory);
+// The platform's path separator as a text ("/").
+const char *PathSeparator();
+// Local date "MM-DD-YYYY" and time "HH:MM:SS", never localised.
+const char *DateStr();
+const char *TimeStr();
+void StringUpperCase(char *text);
+// Copies n bytes (n -1: to the terminator) of source from sourceIndex into
+// target at targetIndex, and terminates the target.
+void CopyString(char *target, int targetIndex, const char *source, int sourceIndex, int n);
+
+int CmtNewLock(const char *lockName, int options, int *lockHandle);
+int CmtGetLock(int lockHandle);
+int CmtReleaseLock(int lockHandle);
+int CmtDiscardLock(int lockHandle);
+unsigned CmtGetCurrentThreadID();
+int PostDeferredCallToThread(DeferredCallbackPtr function, void *callbackData, unsigned threadId);
+
+// Suspends the thread for the given milliseconds; events wait meanwhile.
+void Sleep(unsigned milliseconds);
