@@ -103,7 +103,7 @@ extern char portNumStrOld[kPortStrBytes];
 // ---- panels and paths ---------------------------------------------------------
 extern int mainpanel, parapanel, ttpanel, datapanel;
 extern int interfacepanel, recpanel, graphpanel, colbigpanel;
-extern char proj_dir[kPathBytes];            // the program's directory
+extern char proj_dir[kPathBytes];            // folder of settings, records, dialogs (GetDataFolder)
 extern char file_name[kPathBytes];           // last parameter or record file chosen
 extern char ipComboBoxFileName[kPathBytes];  // server history file
 extern char conSettingsFileName[kPathBytes]; // connection settings file

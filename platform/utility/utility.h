@@ -10,6 +10,10 @@
 constexpr int kUtilInvalidArgument = -1;   // null pointer, unknown lock or thread
 constexpr int kUtilNotLockOwner = -2;      // releasing a lock this thread does not hold
 constexpr int kUtilBufferTooSmall = -3;    // the text does not fit the buffer
+constexpr int kUtilCannotCreate = -4;      // a folder could not be made
+constexpr int kUtilNotFound = -5;          // no such folder
+
+constexpr std::size_t kUtilPathMax = 4096;  // longest path the folder calls handle
 
 // Monotonic seconds, as a double.
 double Timer();
@@ -23,6 +27,26 @@ template <std::size_t N> int GetProjectDir(char (&directory)[N])
 // Makes GetProjectDir answer `directory` instead (tests and benchmarks give
 // each run a private directory); nullptr restores the executable's.
 void SetProjectDirOverride(const char *directory);
+// The user's own data folder for a program: $XDG_DATA_HOME/folderName, or
+// ~/.local/share/folderName, made with its parents when missing. Returns 0,
+// kUtilInvalidArgument (empty name or one with a separator),
+// kUtilBufferTooSmall (nothing made, buffer holds "") or kUtilCannotCreate.
+int GetUserDataDir(const char *folderName, char *directory, std::size_t size);
+template <std::size_t N> int GetUserDataDir(const char *folderName, char (&directory)[N])
+{
+    return GetUserDataDir(folderName, directory, N);
+}
+// The shared-files folder of an installed program, <program dir>/../share/
+// package, when it exists. Returns 0, kUtilNotFound (not installed that way),
+// kUtilInvalidArgument or kUtilBufferTooSmall.
+int GetInstalledDataDir(const char *package, char *directory, std::size_t size);
+template <std::size_t N> int GetInstalledDataDir(const char *package, char (&directory)[N])
+{
+    return GetInstalledDataDir(package, directory, N);
+}
+// 1 when this process can create a file in directory right now (tried with a
+// file that is removed again), else 0.
+int DirectoryTakesFiles(const char *directory);
 // The platform's path separator as a text ("/").
 const char *PathSeparator();
 // Local date "MM-DD-YYYY" and time "HH:MM:SS", never localised.
