@@ -220,6 +220,112 @@ void drawRect(QPainter &p, const GraphFrame &f, const QPointF *pts, const PlotSt
     p.restore();
 }
 
+// Feeds one polyline to a batch in pieces of at most kFeedPoints points.
+// Where more than kColumnKeep points in a row fall into one device pixel
+// column, only the first, the lowest, the highest and the last of them go
+// on, in their order: the line through those covers the pixels the line
+// through all of them would. A chain of a million segments thus costs the
+// batch a few points per column, and the curve looks the same.
+class ColumnFeed {
+public:
+    ColumnFeed(Batch &batch, const GraphFrame &f, const QRectF &clip, std::uint8_t flags)
+        : batch_(batch), f_(f), clip_(clip), flags_(flags),
+          reduce_((flags & (PlotStore::kConnected | PlotStore::kMarkers)) == PlotStore::kConnected),
+          scale_(f.plot.width() / (f.x.max - f.x.min) * batch.dpr), left_(f.plot.left() * batch.dpr)
+    {
+    }
+
+    void push(QPointF p)
+    {
+        if (!reduce_) {
+            take(p);
+            return;
+        }
+        if (!std::isfinite(p.x()) || !std::isfinite(p.y())) {
+            closeGroup();
+            take(p);
+            return;
+        }
+        const double column = std::floor(left_ + (p.x() - f_.x.min) * scale_);
+        if (count_ > 0 && column != column_)
+            closeGroup();
+        if (count_ == 0) {
+            column_ = column;
+            loPt_ = hiPt_ = p;
+            loAt_ = hiAt_ = 0;
+        } else if (p.y() < loPt_.y()) {
+            loPt_ = p;
+            loAt_ = count_;
+        } else if (p.y() > hiPt_.y()) {
+            hiPt_ = p;
+            hiAt_ = count_;
+        }
+        if (count_ < kColumnKeep)
+            keep_[count_] = p;
+        last_ = p;
+        ++count_;
+    }
+
+    void finish()
+    {
+        closeGroup();
+        // A single point left over from the last piece is drawn already.
+        if (out_.size() > 1 || (out_.size() == 1 && pieces_ == 0))
+            batch_.addPlot(f_, clip_, out_.data(), std::uint32_t(out_.size()), flags_);
+        out_.clear();
+        pieces_ = 0;
+    }
+
+private:
+    static constexpr std::size_t kFeedPoints = 4096;
+
+    void closeGroup()
+    {
+        if (count_ <= kColumnKeep) {
+            for (int i = 0; i < count_; ++i)
+                take(keep_[i]);
+        } else {
+            take(keep_[0]);
+            const bool loFirst = loAt_ < hiAt_;
+            const QPointF mid[2] = {loFirst ? loPt_ : hiPt_, loFirst ? hiPt_ : loPt_};
+            const int at[2] = {loFirst ? loAt_ : hiAt_, loFirst ? hiAt_ : loAt_};
+            for (int i = 0; i < 2; ++i)
+                if (at[i] != 0 && at[i] != count_ - 1)
+                    take(mid[i]);
+            take(last_);
+        }
+        count_ = 0;
+    }
+
+    void take(QPointF p)
+    {
+        out_.push_back(p);
+        if (out_.size() < kFeedPoints)
+            return;
+        batch_.addPlot(f_, clip_, out_.data(), std::uint32_t(out_.size()), flags_);
+        // The next piece starts where this one ended, so the batch joins them.
+        const QPointF end = out_.back();
+        out_.assign(1, end);
+        ++pieces_;
+    }
+
+    Batch &batch_;
+    const GraphFrame &f_;
+    QRectF clip_;
+    std::uint8_t flags_;
+    bool reduce_;
+    double scale_;  // device pixels per x unit
+    double left_;   // device x of the plot area's left edge
+    std::vector<QPointF> out_;
+    int pieces_ = 0;
+    // The run of points in the current column.
+    double column_ = 0;
+    int count_ = 0;
+    QPointF keep_[kColumnKeep];     // its first points
+    QPointF loPt_, hiPt_, last_;  // its lowest, highest and last point
+    int loAt_ = 0, hiAt_ = 0;     // where in the run the lowest and highest are
+};
+
 }  // namespace
 
 bool clipSegment(const QRectF &r, QPointF &a, QPointF &b)
@@ -270,6 +376,9 @@ bool clipSegment(const QRectF &r, QPointF &a, QPointF &b)
 void drawPlots(QPainter &p, const GraphFrame &f, const PlotStore &store, std::size_t from,
                std::size_t to)
 {
+    to = std::min(to, store.size());
+    if (from >= to)
+        return;
     p.save();
     const QRectF clip = f.plot.adjusted(-kClipSlack, -kClipSlack, kClipSlack, kClipSlack);
     p.setClipRect(clip);
@@ -277,18 +386,29 @@ void drawPlots(QPainter &p, const GraphFrame &f, const PlotStore &store, std::si
     Batch batch;
     batch.dpr = p.device()->devicePixelRatioF();
     const PlotStore::Style *open = nullptr;  // style of the collected pieces
-    for (std::size_t i = from; i < to && i < store.size(); ++i) {
-        const PlotStore::Rec &r = store.rec(i);
+    for (std::size_t i = store.runOfPlot(from); i < store.runCount(); ++i) {
+        const PlotStore::Run &r = store.run(i);
+        if (r.firstPlot >= to)
+            break;
         const PlotStore::Style &s = store.style(r);
         if (open && open != &s) {
             batch.flush(p, *open);
             open = nullptr;
         }
         if (s.flags & PlotStore::kRect) {
-            drawRect(p, f, store.points(r), s);
+            const QPointF corners[2] = {store.point(r, 0), store.point(r, 1)};
+            drawRect(p, f, corners, s);
             continue;
         }
-        batch.addPlot(f, clip, store.points(r), r.count, s.flags);
+        // The plots [a, b) of this run that are asked for; a chain's plot j
+        // is its points j and j + 1.
+        const auto a = std::uint32_t(std::max<std::size_t>(from, r.firstPlot) - r.firstPlot);
+        const auto b = std::uint32_t(std::min<std::size_t>(to, r.firstPlot + r.plots) - r.firstPlot);
+        const std::uint32_t first = r.chain ? a : 0, count = r.chain ? b - a + 1 : r.points;
+        ColumnFeed feed(batch, f, clip, s.flags);
+        for (std::uint32_t k = first; k < first + count; ++k)
+            feed.push(store.point(r, k));
+        feed.finish();
         open = &s;
     }
     if (open)

@@ -22,7 +22,9 @@ namespace plat {
 bool clipSegment(const QRectF &r, QPointF &a, QPointF &b);
 
 // Draws plots [from, to) of store. Consecutive plots of one style are drawn
-// in one call, which is what keeps 100,000 two-point segments fast.
+// in one call, and a line with many points per pixel column is drawn through
+// each column's first, lowest, highest and last point only: a million
+// two-point segments stay fast.
 void drawPlots(QPainter &p, const GraphFrame &f, const PlotStore &store, std::size_t from,
                std::size_t to);
 

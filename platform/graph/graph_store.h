@@ -1,8 +1,12 @@
-// The plots of a graph, stored compactly: one 16-byte record per plot, the
-// points of all plots in one flat array, and the few distinct styles in a
-// table. A two-point segment thus costs 48 bytes, with no heap block of its
-// own. Running extents make automatic scaling independent of the number of
-// plots.
+// The plots of a graph, stored compactly. Plots with consecutive handles
+// whose points lie one after the other form a run; two-point segments that
+// each start where the one before ended (the graph panel adds one per
+// recorded frame) share their joint, so such a segment costs one point.
+// Points that a float holds exactly are kept as floats (8 bytes), others
+// as doubles. Points live in fixed-size blocks, so growing never copies
+// and leaves at most one block partly used. A segment of a long recording
+// thus costs about 8 bytes. Running extents make automatic scaling
+// independent of the number of plots.
 #pragma once
 
 #include <QPointF>
@@ -21,6 +25,44 @@ struct Extents {
     void add(double x, double y);
 };
 
+// An array in blocks of kBlock elements; the first block grows as a
+// vector does, every later one is allocated whole.
+template <typename T> class BlockArray {
+public:
+    static constexpr std::size_t kBlock = 4096;
+
+    void push(const T &v)
+    {
+        if (blocks_.empty() || blocks_.back().size() == kBlock) {
+            blocks_.emplace_back();
+            if (blocks_.size() > 1)
+                blocks_.back().reserve(kBlock);
+        }
+        blocks_.back().push_back(v);
+        ++size_;
+    }
+    const T &operator[](std::size_t i) const { return blocks_[i / kBlock][i % kBlock]; }
+    std::size_t size() const { return size_; }
+    // Drops the elements from n on (n <= size()).
+    void truncate(std::size_t n)
+    {
+        blocks_.resize((n + kBlock - 1) / kBlock);
+        if (!blocks_.empty())
+            blocks_.back().resize(n - (blocks_.size() - 1) * kBlock);
+        size_ = n;
+    }
+    void clear()
+    {
+        blocks_.clear();
+        blocks_.shrink_to_fit();
+        size_ = 0;
+    }
+
+private:
+    std::vector<std::vector<T>> blocks_;
+    std::size_t size_ = 0;
+};
+
 class PlotStore {
 public:
     enum Flag : std::uint8_t { kRect = 1, kConnected = 2, kMarkers = 4, kDashed = 8 };
@@ -30,38 +72,62 @@ public:
         QRgb fill = 0;
         std::uint8_t flags = 0;
     };
-    struct Rec {
-        int handle;
-        std::uint32_t first;  // index of the first point in the flat array
-        std::uint32_t count;
-        std::uint32_t style;  // index into the style table
+    // A chain holds `plots` segments: its plot j runs from point j to point
+    // j + 1. Any other run is one plot of `points` points.
+    struct Run {
+        int firstHandle;
+        std::uint32_t firstPlot;  // index of its first plot among all plots
+        std::uint32_t first;      // index of its first point in its pool
+        std::uint32_t points;
+        std::uint32_t plots;
+        std::uint32_t style;      // index into the style table
+        bool narrow;              // points in the float pool
+        bool chain;
     };
 
     // Adds a plot of n points (a rectangle: its two corners). Returns the new
     // handle (> 0, increasing), or UIEOutOfMemory when the store is full.
     int add(const double *x, const double *y, int n, const Style &style);
     // Removes one plot; 0, or UIEIndexOutOfRange for an unknown handle.
-    // Recomputes the extents (linear in the number of points).
+    // Rebuilds the store (linear in the number of points).
     int remove(int handle);
     void clear();
 
-    std::size_t size() const { return recs_.size(); }
-    const Rec &rec(std::size_t i) const { return recs_[i]; }
-    const Style &style(const Rec &r) const { return styles_[r.style]; }
-    const QPointF *points(const Rec &r) const { return pts_.data() + r.first; }
+    std::size_t size() const { return plots_; }  // plots, not runs
+    std::size_t runCount() const { return runs_.size(); }
+    const Run &run(std::size_t i) const { return runs_[i]; }
+    // The run holding plot number `plot` (< size()).
+    std::size_t runOfPlot(std::size_t plot) const;
+    const Style &style(const Run &r) const { return styles_[r.style]; }
+    QPointF point(const Run &r, std::uint32_t k) const
+    {
+        if (r.narrow) {
+            const Narrow &p = narrow_[r.first + k];
+            return {p.x, p.y};
+        }
+        return wide_[r.first + k];
+    }
+    // First point and number of points of plot j of run r.
+    static std::uint32_t plotFirst(const Run &r, std::uint32_t j) { return r.chain ? j : 0; }
+    static std::uint32_t plotPoints(const Run &r) { return r.chain ? 2 : r.points; }
     const Extents &extents() const { return extents_; }
-    // Position of the plot with this handle, or -1.
-    long find(int handle) const;
 
 private:
+    struct Narrow {
+        float x, y;
+    };
     std::uint32_t styleIndex(const Style &s);
-    void recomputeExtents();
+    int put(int handle, const double *x, const double *y, int n, std::uint32_t style);
+    bool extendsLastRun(int handle, const double *x, const double *y, int n, std::uint32_t style,
+                        bool narrow) const;
 
-    std::vector<Rec> recs_;      // in handle order
-    std::vector<QPointF> pts_;
+    std::vector<Run> runs_;  // in handle order
+    BlockArray<Narrow> narrow_;
+    BlockArray<QPointF> wide_;
     std::vector<Style> styles_;
     std::unordered_map<std::uint64_t, std::uint32_t> styleIds_;
     Extents extents_;
+    std::size_t plots_ = 0;
     int nextHandle_ = 1;
 };
 

@@ -210,25 +210,29 @@ int GraphWidget::numPlots() const
 
 std::vector<GraphWidget::Plot> GraphWidget::plots() const
 {
+    const plat::PlotStore &store = d_->store;
     std::vector<Plot> out;
-    out.reserve(d_->store.size());
-    for (std::size_t i = 0; i < d_->store.size(); ++i) {
-        const plat::PlotStore::Rec &r = d_->store.rec(i);
-        const plat::PlotStore::Style &s = d_->store.style(r);
-        const QPointF *pts = d_->store.points(r);
-        Plot p;
-        p.handle = r.handle;
-        p.rect = s.flags & plat::PlotStore::kRect;
-        for (std::uint32_t k = 0; k < r.count; ++k) {
-            p.x.push_back(pts[k].x());
-            p.y.push_back(pts[k].y());
+    out.reserve(store.size());
+    for (std::size_t i = 0; i < store.runCount(); ++i) {
+        const plat::PlotStore::Run &r = store.run(i);
+        const plat::PlotStore::Style &s = store.style(r);
+        for (std::uint32_t j = 0; j < r.plots; ++j) {
+            Plot p;
+            p.handle = r.firstHandle + int(j);
+            p.rect = s.flags & plat::PlotStore::kRect;
+            const std::uint32_t first = plat::PlotStore::plotFirst(r, j);
+            for (std::uint32_t k = 0; k < plat::PlotStore::plotPoints(r); ++k) {
+                const QPointF pt = store.point(r, first + k);
+                p.x.push_back(pt.x());
+                p.y.push_back(pt.y());
+            }
+            p.color = s.color;
+            p.fill = s.fill;
+            p.connected = s.flags & plat::PlotStore::kConnected;
+            p.markers = s.flags & plat::PlotStore::kMarkers;
+            p.dashed = s.flags & plat::PlotStore::kDashed;
+            out.push_back(std::move(p));
         }
-        p.color = s.color;
-        p.fill = s.fill;
-        p.connected = s.flags & plat::PlotStore::kConnected;
-        p.markers = s.flags & plat::PlotStore::kMarkers;
-        p.dashed = s.flags & plat::PlotStore::kDashed;
-        out.push_back(std::move(p));
     }
     return out;
 }

@@ -52,6 +52,38 @@ TEST(GraphPlots, AccumulateUntilDeleted)
     EXPECT_GT(addSegment(g, 0, 0, 1, 1), c);
 }
 
+TEST(GraphPlots, JoinedSegmentsKeepEveryPlotAndHandle)
+{
+    // Segments that continue one another share their joint in the store;
+    // each must still come back as the plot it was, also after a delete in
+    // the middle, across a value a float cannot hold and a jump.
+    GraphWidget g(Mode::Graph);
+    const std::vector<std::vector<double>> xs = {
+        {0, 1}, {1, 2}, {2, 3}, {3, 4.1}, {4.1, 5}, {5, 6}, {7, 8}, {8, 9}, {9, 10}};
+    const std::vector<std::vector<double>> ys = {
+        {10, 11}, {11, 65535}, {65535, 0}, {0, 0.1}, {0.1, 3}, {3, 3}, {4, 5}, {5, 6}, {6, 7}};
+    std::vector<int> handles;
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        handles.push_back(addSegment(g, xs[i][0], ys[i][0], xs[i][1], ys[i][1]));
+    ASSERT_EQ(g.numPlots(), 9);
+    ASSERT_EQ(g.deletePlot(handles[1], false), 0);
+    ASSERT_EQ(g.deletePlot(handles[7], false), 0);
+    const auto plots = g.plots();
+    ASSERT_EQ(plots.size(), 7u);
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+        if (i == 1 || i == 7)
+            continue;
+        EXPECT_EQ(plots[k].handle, handles[i]);
+        EXPECT_EQ(plots[k].x, xs[i]) << "plot " << i;
+        EXPECT_EQ(plots[k].y, ys[i]) << "plot " << i;
+        ++k;
+    }
+    // New segments go on after the last handle and join as before.
+    EXPECT_GT(addSegment(g, 10, 7, 11, 8), handles.back());
+    EXPECT_EQ(g.plots().back().x, (std::vector<double>{10, 11}));
+}
+
 TEST(GraphPlots, StylesAndPointsAreKeptPerPlot)
 {
     GraphWidget g(Mode::Graph);
