@@ -36,6 +36,13 @@ const ListItemDesc kOutModeItems[] = {
     {"DIRECT HI", kOutModeDirectHi},
 };
 
+// A ring rather than a switch, so that a code other than 0 or 1 read from
+// a sensor is shown and written back as it is.
+const ListItemDesc kExternTeachItems[] = {
+    {"OFF", 0},
+    {"ON", 1},
+};
+
 const ListItemDesc kTriggerItems[] = {
     {"CONT", 0},
     {"EXT1", 1},
@@ -86,10 +93,10 @@ const CtrlDesc kCtrls[] = {
      .callback = "CBF_EditTrigger", .dataType = kU16, .initial = 0, .items = kTriggerItems,
      .numItems = 3},
 
-    {.id = PARAP_ExternTeach, .kind = CTRL_BINARY_SWITCH, .name = "ExternTeach",
+    {.id = PARAP_ExternTeach, .kind = CTRL_RING, .name = "ExternTeach",
      .label = "EXTERN TEACH", .top = kRow1 + 4 * kRowStep, .left = kColL,
      .width = kColWidth, .height = kCtrlHeight, .callback = "CBF_ExternTeach",
-     .dataType = kU16, .minValue = 0, .maxValue = 1, .initial = 0},
+     .dataType = kU16, .initial = 0, .items = kExternTeachItems, .numItems = 2},
 };
 
 }  // namespace

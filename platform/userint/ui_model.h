@@ -61,6 +61,8 @@ struct Ctrl {
     std::vector<int> rowLabelColors;  // tables
     bool edited = false;            // strings, text boxes: typed into since the last commit
     int shownIndex = -1;            // rings: the index the operator last saw
+    bool unlisted = false;          // rings: showing a code no item carries, as the last entry
+    int unlistedValue = 0;          // that code
 };
 
 struct Panel {
@@ -108,8 +110,11 @@ void showValue(Ctrl &ctrl);
 
 // ---- values (ctrl_values.cpp) --------------------------------------------
 bool isNumericKind(int kind);
-// value coerced to the data type's limits and the control's range.
+// value coerced to the data type's limits and the control's range: what the
+// operator may enter.
 double coerce(const Ctrl &ctrl, double value);
+// value coerced to the data type's limits only: what code may store.
+double coerceToType(const Ctrl &ctrl, double value);
 // Sends value changed then commit for an operator change of the control.
 void operatorChanged(int panel, int control, int eventData1 = 0, int eventData2 = 0);
 
@@ -117,8 +122,13 @@ void operatorChanged(int panel, int control, int eventData1 = 0, int eventData2 
 bool isListKind(int kind);
 // Rebuilds the widget's items from the record.
 void syncListWidget(Ctrl &ctrl);
+// The selected item, or -1 when none is (or the unlisted entry is shown).
 int listIndex(const Ctrl &ctrl);
+// Selects an item; an unlisted entry goes away.
 void setListIndex(Ctrl &ctrl, int index);
+// Shows value, which no item carries, as a selected entry "(value)" after
+// the items; it stays until an item is selected.
+void showUnlisted(Ctrl &ctrl, int value);
 
 // ---- events (dispatch.cpp) ----------------------------------------------
 // Installs the application-wide filter that turns widget input into events.

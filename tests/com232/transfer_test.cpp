@@ -1,5 +1,7 @@
 // Parameter writes and reads against the simulator: exact bytes, the echo
 // rules and the faults of a real link.
+#include <QComboBox>
+
 #include "gui/link_test.h"
 #include "support/program_fixture.h"
 
@@ -99,6 +101,37 @@ TEST_F(Transfer, WriteThenReadLeavesEveryControlAndCell)
             GetTableCellVal(ttpanel, TTP_GridCtt, MakePoint(c, r), &v);
             ASSERT_EQ(v, r * 100 + c);
         }
+}
+
+// What the sensor holds survives the panels: every parameter outside the
+// panel's ranges and ring items, read (F10) and written back (F9) unchanged.
+TEST_F(Transfer, ASetBeyondThePanelsRangesAndItemsGoesBackByteForByte)
+{
+    Connect();
+    sim::ParamSet set;
+    set.params = {1200, 0, 0, 2, 2000, 5000, 31, 7, 3, 2, 11, 12, 13, 14, 15, 65535};
+    for (int r = 0; r < 31; ++r)
+        set.teach[r] = {uint16_t(65535 - r), 0, uint16_t(40000 + r), uint16_t(r), 65534, 1};
+    sensor_->setRam(set);
+    Press(MAINP_ButtonGet);
+    ASSERT_EQ(comecho, 1);
+    EXPECT_EQ(static_cast<QComboBox *>(uitest::CtrlWidget(parapanel, PARAP_EditTrigger))
+                  ->currentText()
+                  .toStdString(),
+              "(3)");
+
+    sensor_->setRam(sim::defaultParamSet());
+    sensor_->clearFrameLog();
+    Press(MAINP_ButtonSend);
+    ASSERT_EQ(comecho, 1);
+    const auto frames = sensor_->receivedFrames();
+    ASSERT_EQ(frames.size(), 32u);
+    for (int s = 0; s < 16; ++s)
+        EXPECT_EQ(sim::frameWord(frames[0], 2 + s), set.params[s]) << "slot " << s;
+    for (int r = 0; r < 31; ++r)
+        for (int c = 0; c < 6; ++c)
+            EXPECT_EQ(sim::frameWord(frames[1 + r], 3 + c), set.teach[r][c]) << r << "/" << c;
+    EXPECT_TRUE(sensor_->ram() == set);
 }
 
 TEST_F(Transfer, FortyByteReplyIsATimeoutOverTcp)

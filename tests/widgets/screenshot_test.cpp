@@ -2,6 +2,7 @@
 // polls the simulator, in the density view and in the raw view, and the big
 // display. Saved next to the build as PNG files.
 #include <QImage>
+#include <QTest>
 #include <QTimer>
 
 #include "gui/teach_table.h"
@@ -31,7 +32,7 @@ protected:
     QImage Save(int panel, const char *name)
     {
         const QImage image = uitest::PanelWidget(panel)->grab().toImage();
-        image.save(QString(ORVELLE_BUILD_DIR) + "/" + name);
+        EXPECT_TRUE(image.save(QString(ORVELLE_BUILD_DIR) + "/" + name)) << name;
         return image;
     }
     // Share of pixels that differ from the most common colour: a blank or
@@ -69,8 +70,15 @@ TEST_F(Screenshots, MainWindowWhilePollingInBothViews)
     const QImage raw = Save(mainpanel, "polling-raw-view.png");
     EXPECT_NE(density, raw);
 
-    uitest::InjectEvent(datapanel, DATAP_DispVec, EVENT_LEFT_DOUBLE_CLICK);
-    Save(colbigpanel, "big-display.png");
+    // A double click on the real vector display opens the big display,
+    // which shows the vector of the last frame.
+    QWidget *vec = uitest::CtrlWidget(datapanel, DATAP_DispVec);
+    QTest::mouseDClick(vec, Qt::LeftButton, {}, vec->rect().center());
+    ASSERT_EQ(IsPanelVisible(colbigpanel), 1);
+    unsigned short big = 0;
+    GetCtrlVal(colbigpanel, COLBIGP_DispVec, &big);
+    EXPECT_EQ(big, dataVec);
+    EXPECT_GT(Busy(Save(colbigpanel, "big-display.png")), 0.02);
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ const KindCase kKinds[] = {
     {PARAP, PARAP_EditMaxNo, CTRL_NUMERIC, VAL_UNSIGNED_SHORT_INTEGER},
     {PARAP, PARAP_EditOutmode, CTRL_RING, VAL_UNSIGNED_SHORT_INTEGER},
     {PARAP, PARAP_EditTrigger, CTRL_RING, VAL_UNSIGNED_SHORT_INTEGER},
-    {PARAP, PARAP_ExternTeach, CTRL_BINARY_SWITCH, -1},
+    {PARAP, PARAP_ExternTeach, CTRL_RING, VAL_UNSIGNED_SHORT_INTEGER},
     {TTP, TTP_GridCtt, CTRL_TABLE, VAL_UNSIGNED_SHORT_INTEGER},
     {TTP, TTP_EditNo, CTRL_NUMERIC, VAL_UNSIGNED_SHORT_INTEGER},
     {TTP, TTP_RadioInc, CTRL_BINARY_SWITCH, -1},
@@ -181,7 +181,6 @@ struct RangeCase {
 // Ranges the program's logic depends on.
 const RangeCase kRanges[] = {
     {PARAP, PARAP_EditMaxNo, 0, 31},          // rows of the teach table
-    {PARAP, PARAP_SlidePower, 0, 1000},
     {TTP, TTP_EditNo, 0, 30},                 // row numbers
     {TTP, TTP_GridCtt, 0, 65535},
     {RECP, RECP_EditInterval, 1, 65535},      // an interval of 0 would not wait
@@ -201,11 +200,32 @@ TEST_F(UiResource, RangesFitTheValuesTheProgramWrites)
         EXPECT_EQ(min, r.min) << "panel " << r.panel << " control " << r.control;
         EXPECT_EQ(max, r.max) << "panel " << r.panel << " control " << r.control;
     }
-    // Coercion to the range: the operator cannot enter more rows than exist.
-    EXPECT_EQ(SetCtrlVal(p.para, PARAP_EditMaxNo, 40), 0);
+    // The operator cannot enter more rows than exist.
+    EXPECT_EQ(uitest::OperatorSetValue(p.para, PARAP_EditMaxNo, 40), 0);
     unsigned short maxNo = 0;
     GetCtrlVal(p.para, PARAP_EditMaxNo, &maxNo);
-    EXPECT_LE(maxNo, 31);
+    EXPECT_EQ(maxNo, 31);
+}
+
+// Whatever word a sensor holds, the control that shows it holds it too, so
+// that it goes back unchanged: ranges and ring items bound only the operator.
+TEST_F(UiResource, SensorValueControlsHoldEveryWord)
+{
+    const int paraCtrls[] = {PARAP_SlidePower, PARAP_EditChannelMode, PARAP_EditAverage,
+                             PARAP_Evalmode,   PARAP_EditHold,        PARAP_EditIntlim,
+                             PARAP_EditOutmode, PARAP_EditTrigger,    PARAP_ExternTeach};
+    for (unsigned short word : {0, 7, 4321, 65535}) {
+        for (int ctrl : paraCtrls) {
+            ASSERT_EQ(SetCtrlVal(p.para, ctrl, word), 0) << "control " << ctrl;
+            unsigned short back = 1;
+            GetCtrlVal(p.para, ctrl, &back);
+            EXPECT_EQ(back, word) << "control " << ctrl;
+        }
+        SetTableCellVal(p.teach, TTP_GridCtt, MakePoint(6, 31), word);
+        unsigned short cell = 1;
+        GetTableCellVal(p.teach, TTP_GridCtt, MakePoint(6, 31), &cell);
+        EXPECT_EQ(cell, word);
+    }
 }
 
 struct RingCase {
@@ -219,6 +239,7 @@ TEST_F(UiResource, RingsCarryTheCodesTheProgramUses)
         {PARAP, PARAP_EditOutmode, {kOutModeBinary, kOutModeDirectLo, kOutModeDirectHi}},
         {PARAP, PARAP_EditTrigger, {0, 1, 2}},
         {PARAP, PARAP_Evalmode, {0, 1}},
+        {PARAP, PARAP_ExternTeach, {0, 1}},
         {PARAP, PARAP_EditChannelMode, {1, 2, 3}},
         {DATAP, DATAP_SelectSource, {0, 1}},
         {INTERFACEP, INTERFACEP_EditCommunicationProtocol, {0, 1}},

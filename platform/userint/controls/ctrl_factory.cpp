@@ -58,7 +58,10 @@ QWidget *makeNumeric(Ctrl &c, QWidget *parent)
     int panel = c.panel, id = c.id;
     QObject::connect(spin, &QDoubleSpinBox::valueChanged, spin, [panel, id](double v) {
         if (Ctrl *r = plat::findCtrl(panel, id)) {
+            // The operator's entry keeps the range, even where the box was
+            // widened to show a value stored from code.
             r->value = plat::coerce(*r, v);
+            plat::showValue(*r);
             plat::operatorChanged(panel, id);
         }
     });
@@ -76,7 +79,8 @@ QWidget *makeRing(Ctrl &c, QWidget *parent, bool listButton)
         if (listButton) {
             plat::dispatch(panel, id, EVENT_COMMIT, 0, 0);
         } else if (index != r->shownIndex) {
-            r->shownIndex = index;
+            // An item picked over an unlisted code replaces it for good.
+            plat::setListIndex(*r, index);
             plat::operatorChanged(panel, id);
         }
     });
@@ -96,6 +100,7 @@ QWidget *makeSlide(Ctrl &c, QWidget *parent)
         double v = plat::coerce(*r, slide->value());
         if (v != r->value) {
             r->value = v;
+            plat::showValue(*r);
             plat::operatorChanged(panel, id);
         }
     };

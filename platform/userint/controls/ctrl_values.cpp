@@ -80,21 +80,28 @@ int setNumber(int panel, int control, double value)
     if (!c)
         return plat::checkCtrl(panel, control);
     if (holdsNumber(c->kind)) {
-        c->value = plat::coerce(*c, value);
+        // The range limits what the operator enters, not what the program
+        // stores: a value from code is kept whole and shown as it is.
+        c->value = plat::coerceToType(*c, value);
         plat::showValue(*c);
         return 0;
     }
     if (plat::isListKind(c->kind)) {
         if (c->dataType == VAL_STRING)
             return UIEBadValueType;
+        const double v = plat::coerceToType(*c, value);
         for (std::size_t i = 0; i < c->items.size(); ++i) {
-            if (c->items[i].intValue == value) {
+            if (c->items[i].intValue == v) {
                 plat::setListIndex(*c, static_cast<int>(i));
                 return 0;
             }
         }
-        // A value that no item carries leaves the selection as it was.
-        return UIEIndexOutOfRange;
+        // A ring shows a code that no item carries as an entry of its own;
+        // a list button has no such entry and keeps its selection.
+        if (c->kind != CTRL_RING)
+            return UIEIndexOutOfRange;
+        plat::showUnlisted(*c, static_cast<int>(v));
+        return 0;
     }
     return holdsText(c->kind) ? UIEBadValueType : UIEInvalidControlType;
 }
@@ -113,6 +120,10 @@ int getNumber(int panel, int control, double *out)
     if (plat::isListKind(c->kind)) {
         if (c->dataType == VAL_STRING)
             return UIEBadValueType;
+        if (c->unlisted) {
+            *out = c->unlistedValue;
+            return 0;
+        }
         int index = plat::listIndex(*c);
         if (index < 0 || index >= static_cast<int>(c->items.size()))
             return UIEIndexOutOfRange;
@@ -145,7 +156,7 @@ bool isNumericKind(int kind)
     return holdsNumber(kind) || kind == CTRL_TABLE;
 }
 
-double coerce(const Ctrl &c, double value)
+double coerceToType(const Ctrl &c, double value)
 {
     if (std::isnan(value))
         value = 0;
@@ -154,8 +165,13 @@ double coerce(const Ctrl &c, double value)
     Limits t = typeLimits(c.dataType);
     if (isIntegral(c.dataType))
         value = std::round(value);
-    value = std::clamp(value, t.lo, t.hi);
-    if (c.maxValue > c.minValue)
+    return std::clamp(value, t.lo, t.hi);
+}
+
+double coerce(const Ctrl &c, double value)
+{
+    value = coerceToType(c, value);
+    if (c.maxValue > c.minValue && c.kind != CTRL_TOGGLE_BUTTON && c.kind != CTRL_BINARY_SWITCH)
         value = std::clamp(value, c.minValue, c.maxValue);
     return value;
 }
@@ -167,6 +183,10 @@ void showValue(Ctrl &c)
         return;
     QSignalBlocker block(w);
     Limits r = shownRange(c);
+    // A value stored from code may lie outside the range; the widget widens
+    // to show it rather than showing a clamped number.
+    if (c.kind == CTRL_NUMERIC || c.kind == CTRL_SLIDE)
+        r = {std::min(r.lo, c.value), std::max(r.hi, c.value)};
     switch (c.kind) {
     case CTRL_NUMERIC: {
         auto *spin = static_cast<QDoubleSpinBox *>(w);

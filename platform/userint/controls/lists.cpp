@@ -37,6 +37,13 @@ bool validIndex(const Ctrl &c, int index)
     return index >= 0 && index < count(c);
 }
 
+// An item that now carries the code of the unlisted entry takes its place.
+void takeUnlisted(Ctrl &c, int index)
+{
+    if (c.unlisted && c.dataType != VAL_STRING && c.items[index].intValue == c.unlistedValue)
+        plat::setListIndex(c, index);
+}
+
 int insertItem(int panel, int control, int index, const char *label, const plat::ListItem &item,
                bool textValue)
 {
@@ -52,9 +59,12 @@ int insertItem(int panel, int control, int index, const char *label, const plat:
     plat::ListItem it = item;
     it.label = plat::fromUtf8(label);
     c->items.insert(c->items.begin() + index, it);
-    QSignalBlocker block(c->widget);
-    boxOf(*c)->insertItem(index, it.label);
-    c->shownIndex = boxOf(*c)->currentIndex();
+    {
+        QSignalBlocker block(c->widget);
+        boxOf(*c)->insertItem(index, it.label);
+        c->shownIndex = boxOf(*c)->currentIndex();
+    }
+    takeUnlisted(*c, index);
     return 0;
 }
 
@@ -70,8 +80,11 @@ int replaceItem(int panel, int control, int index, const char *label, const plat
         return UIEIndexOutOfRange;
     c->items[index] = item;
     c->items[index].label = plat::fromUtf8(label);
-    QSignalBlocker block(c->widget);
-    boxOf(*c)->setItemText(index, c->items[index].label);
+    {
+        QSignalBlocker block(c->widget);
+        boxOf(*c)->setItemText(index, c->items[index].label);
+    }
+    takeUnlisted(*c, index);
     return 0;
 }
 
@@ -92,20 +105,46 @@ void syncListWidget(Ctrl &c)
     box->clear();
     for (const ListItem &item : c.items)
         box->addItem(item.label);
+    if (c.unlisted) {
+        c.unlisted = false;
+        showUnlisted(c, c.unlistedValue);
+        return;
+    }
     box->setCurrentIndex(validIndex(c, index) ? index : (c.items.empty() ? -1 : 0));
     c.shownIndex = box->currentIndex();
 }
 
 int listIndex(const Ctrl &c)
 {
-    return c.widget ? static_cast<QComboBox *>(c.widget.data())->currentIndex() : -1;
+    if (c.unlisted || !c.widget)
+        return -1;
+    return static_cast<QComboBox *>(c.widget.data())->currentIndex();
 }
 
 void setListIndex(Ctrl &c, int index)
 {
     QComboBox *box = boxOf(c);
     QSignalBlocker block(box);
+    if (c.unlisted) {
+        box->removeItem(count(c));
+        c.unlisted = false;
+    }
     box->setCurrentIndex(index);
+    c.shownIndex = box->currentIndex();
+}
+
+void showUnlisted(Ctrl &c, int value)
+{
+    QComboBox *box = boxOf(c);
+    QSignalBlocker block(box);
+    const QString label = QStringLiteral("(%1)").arg(value);
+    if (c.unlisted)
+        box->setItemText(count(c), label);
+    else
+        box->addItem(label);
+    c.unlisted = true;
+    c.unlistedValue = value;
+    box->setCurrentIndex(count(c));
     c.shownIndex = box->currentIndex();
 }
 

@@ -42,7 +42,7 @@ int setCell(int panel, int control, Point cell, double value)
     if (!item)
         return UIEIndexOutOfRange;
     QSignalBlocker block(table);
-    item->setData(Qt::EditRole, plat::coerce(*c, value));
+    item->setData(Qt::EditRole, plat::coerceToType(*c, value));
     return 0;
 }
 

@@ -58,14 +58,16 @@ TEST_F(ControlValues, NumbersAreHeldInTheControlsType)
     EXPECT_EQ(d, 13);
     EXPECT_EQ(static_cast<QDoubleSpinBox *>(uitest::CtrlWidget(main_, C_WORD))->text(), "13");
 
-    // A double keeps its value exactly, within its range.
+    // A double keeps its value exactly; the range (-10 .. 10) bounds the
+    // operator's entries, not what code stores, and the box shows it whole.
     SetCtrlVal(main_, C_REAL, 3.14159);
     GetCtrlVal(main_, C_REAL, &d);
     EXPECT_EQ(d, 3.14159);
     EXPECT_EQ(static_cast<QDoubleSpinBox *>(uitest::CtrlWidget(main_, C_REAL))->text(), "3.14");
     SetCtrlVal(main_, C_REAL, 99.0);
     GetCtrlVal(main_, C_REAL, &d);
-    EXPECT_EQ(d, 10);
+    EXPECT_EQ(d, 99);
+    EXPECT_EQ(static_cast<QDoubleSpinBox *>(uitest::CtrlWidget(main_, C_REAL))->text(), "99.00");
     short s = 0;
     SetCtrlVal(main_, C_REAL, -7.0);
     GetCtrlVal(main_, C_REAL, &s);
@@ -203,14 +205,14 @@ TEST_F(ControlAttributes, AttributesChangeTheRealWidget)
 
 TEST_F(ControlAttributes, OtherValueTypesRoundTrip)
 {
+    SetCtrlVal(main_, C_REAL, 8.0);
     ASSERT_EQ(SetCtrlAttribute(main_, C_REAL, ATTR_MAX_VALUE, 5.5), 0);
     double max = 0;
     GetCtrlAttribute(main_, C_REAL, ATTR_MAX_VALUE, &max);
     EXPECT_EQ(max, 5.5);
-    SetCtrlVal(main_, C_REAL, 8.0);
     double v = 0;
     GetCtrlVal(main_, C_REAL, &v);
-    EXPECT_EQ(v, 5.5);
+    EXPECT_EQ(v, 5.5);  // a new range takes the value along
 
     ASSERT_EQ(SetCtrlAttribute(main_, C_MSG, ATTR_TEXT_FONT, "NoSuchFontAnywhere"), 0);
     char font[64];

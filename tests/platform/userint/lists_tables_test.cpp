@@ -27,23 +27,43 @@ std::vector<std::string> labels(int panel, int control)
 
 }  // namespace
 
-TEST_F(Lists, RingSelectsByValueAndRefusesUnknownValues)
+TEST_F(Lists, RingSelectsByValueAndShowsUnlistedValuesAsTheyAre)
 {
-    int value = -1, index = -1;
+    int value = -1, index = -1, n = 0;
+    auto *box = static_cast<QComboBox *>(uitest::CtrlWidget(main_, C_RING));
     GetCtrlVal(main_, C_RING, &value);
     EXPECT_EQ(value, 1);  // the initial value selects its item
     ASSERT_EQ(SetCtrlVal(main_, C_RING, 2), 0);
     GetCtrlIndex(main_, C_RING, &index);
     EXPECT_EQ(index, 2);
-    EXPECT_EQ(static_cast<QComboBox *>(uitest::CtrlWidget(main_, C_RING))->currentText(), "Two");
-    EXPECT_EQ(SetCtrlVal(main_, C_RING, 5), UIEIndexOutOfRange);
+    EXPECT_EQ(box->currentText(), "Two");
+    // A code no item carries is held and shown as an entry of its own,
+    // which is not one of the ring's items.
+    ASSERT_EQ(SetCtrlVal(main_, C_RING, 5), 0);
     GetCtrlVal(main_, C_RING, &value);
-    EXPECT_EQ(value, 2);  // unchanged
+    EXPECT_EQ(value, 5);
+    EXPECT_EQ(box->currentText(), "(5)");
+    GetCtrlIndex(main_, C_RING, &index);
+    EXPECT_EQ(index, -1);
+    GetNumListItems(main_, C_RING, &n);
+    EXPECT_EQ(n, 3);
+    ASSERT_EQ(SetCtrlVal(main_, C_RING, 6), 0);
+    EXPECT_EQ(box->count(), 4);  // one entry for the code shown now
+    EXPECT_EQ(box->currentText(), "(6)");
     char text[8];
     EXPECT_EQ(GetCtrlVal(main_, C_RING, text), UIEBadValueType);
     ASSERT_EQ(SetCtrlIndex(main_, C_RING, 0), 0);
     GetCtrlVal(main_, C_RING, &value);
     EXPECT_EQ(value, 0);
+    EXPECT_EQ(box->count(), 3);
+    // An item added for a shown code takes the entry's place.
+    SetCtrlVal(main_, C_RING, 9);
+    ASSERT_EQ(InsertListItem(main_, C_RING, -1, "Nine", 9), 0);
+    EXPECT_EQ(box->count(), 4);
+    EXPECT_EQ(box->currentText(), "Nine");
+    GetCtrlIndex(main_, C_RING, &index);
+    EXPECT_EQ(index, 3);
+    DeleteListItem(main_, C_RING, 3, 1);
     EXPECT_EQ(SetCtrlIndex(main_, C_RING, 3), UIEIndexOutOfRange);
     ASSERT_EQ(GetIndexFromValue(main_, C_RING, &index, 2), 0);
     EXPECT_EQ(index, 2);

@@ -176,6 +176,44 @@ TEST_F(OperatorInput, RingAndSlideReportKeyboardChanges)
     EXPECT_EQ(power, 800);
 }
 
+// Code may store what the range or the items do not cover; the widgets show
+// it as it is, and the operator's next change is held to the range again.
+TEST_F(OperatorInput, ValuesFromCodeBeyondRangeOrItemsHoldUntilTheOperatorChangesThem)
+{
+    auto *ring = static_cast<QComboBox *>(widget(C_RING));
+    SetCtrlVal(main_, C_RING, 7);
+    EXPECT_EQ(ring->currentText(), "(7)");
+    ring->setFocus();
+    QTest::keyClick(ring, Qt::Key_Up);  // the last item, "Two"
+    EXPECT_EQ(actions(main_, C_RING), kChange);
+    int value = 0;
+    GetCtrlVal(main_, C_RING, &value);
+    EXPECT_EQ(value, 2);
+    EXPECT_EQ(ring->count(), 3);  // the entry for 7 is gone
+
+    auto *slider = widget(C_SLIDE)->findChild<QSlider *>();
+    SetCtrlVal(main_, C_SLIDE, 1200.0);  // range 0 .. 1000
+    EXPECT_EQ(widget(C_SLIDE)->findChild<QLabel *>()->text(), "1200");
+    EXPECT_EQ(slider->value(), 1200);
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Left);
+    double power = 0;
+    GetCtrlVal(main_, C_SLIDE, &power);
+    EXPECT_EQ(power, 1000);
+    EXPECT_EQ(slider->maximum(), 1000);
+    EXPECT_EQ(widget(C_SLIDE)->findChild<QLabel *>()->text(), "1000");
+
+    auto *spin = static_cast<QDoubleSpinBox *>(widget(C_REAL));  // -10 .. 10
+    SetCtrlVal(main_, C_REAL, -99.0);
+    EXPECT_EQ(spin->text(), "-99.00");
+    spin->setFocus();
+    QTest::keyClick(spin, Qt::Key_Up);
+    double real = 0;
+    GetCtrlVal(main_, C_REAL, &real);
+    EXPECT_EQ(real, -10);
+    EXPECT_EQ(spin->text(), "-10.00");
+}
+
 TEST_F(OperatorInput, StringReportsEachEditAndCommitsOnEnterOrLeaving)
 {
     auto *edit = static_cast<QLineEdit *>(widget(C_STRING));
