@@ -6,6 +6,7 @@
 #include "gui/live_display.h"
 #include "gui/panel_binding.h"
 #include "gui/work_area.h"
+#include "logo/logo.h"
 #include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
@@ -21,6 +22,7 @@ void InitAll()
     DataFilePath(proj_dir, kComSettingsFile, conSettingsFileName);
     SetCtrlVal(datapanel, DATAP_DispStatus, "InitVars");
     DispVis();
+    ShowLogo({mainpanel, MAINP_LogoBox, MAINP_LogoPicture}, kMakerLogoVariant);
     GetPanelValues();
     GetConnectionSettingsFromFile();
     InitConnectPanel();

@@ -7,7 +7,7 @@ constexpr const char *kComSettingsFile = "ComSettings.cfg";
 constexpr const char *kServerHistoryFile = "IPComboBox.cfg";
 
 // Start values, the settings file names, the start-up displays, the
-// parameter panel's initial set, then the first connection attempt.
+// banner, the parameter panel's initial set, then the first connection attempt.
 void InitAll();
 
 }  // namespace orvelle

@@ -110,6 +110,9 @@ enum CtrlAttribute : int {
 constexpr int VAL_HOT = 1;
 constexpr int VAL_INDICATOR = 2;
 constexpr int VAL_TRANSPARENT = 0x1000000;
+// The run-time's application font for ATTR_TEXT_FONT: the platform's
+// default sans-serif font.
+constexpr const char *VAL_APP_META_FONT = "NIApp";
 
 // Key codes for ATTR_SHORTCUT_KEY, EVENT_KEYPRESS and FakeKeystroke: the
 // virtual-key part sits in bits 8 to 15, a character in bits 0 to 7.

@@ -53,9 +53,12 @@ void styleButton(Ctrl &c)
 QFont fontOf(const Ctrl &c)
 {
     QFont f = QApplication::font();
-    // Names of fonts this system does not have (the run-time's own font
-    // names among them) fall back to the application font.
-    if (!c.fontName.isEmpty() && QFontDatabase::families().contains(c.fontName))
+    // The application meta font is the desktop's general font, which is
+    // sans-serif on every desktop; other names this system does not have
+    // fall back to the application font.
+    if (c.fontName == QLatin1String(VAL_APP_META_FONT))
+        f.setFamily(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    else if (!c.fontName.isEmpty() && QFontDatabase::families().contains(c.fontName))
         f.setFamily(c.fontName);
     if (c.pointSize > 0)
         f.setPointSize(c.pointSize);

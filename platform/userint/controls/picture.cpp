@@ -7,7 +7,7 @@
 #include "platform/userint/ui_model.h"
 
 // Shows the image scaled down (never up) to fit the control, keeping its
-// proportions. A missing or unreadable file leaves the picture empty and
+// proportions, drawn with the screen's full pixel density. A missing or unreadable file leaves the picture empty and
 // returns UIEResourceNotFound.
 int DisplayImageFile(int panel, int control, const char *fileName)
 {
@@ -23,9 +23,17 @@ int DisplayImageFile(int panel, int control, const char *fileName)
         label->clear();
         return UIEResourceNotFound;
     }
-    QSize room = label->size();
-    if (image.width() > room.width() || image.height() > room.height())
-        image = image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // The size on screen, in the control's units; a high-density screen
+    // then gets as many of the image's own pixels as it can show.
+    QSize shown = image.size();
+    const QSize room = label->size();
+    if (shown.width() > room.width() || shown.height() > room.height())
+        shown = shown.scaled(room, Qt::KeepAspectRatio);
+    const qreal ratio = label->devicePixelRatioF();
+    const QSize device = (QSizeF(shown) * ratio).toSize();
+    if (device != image.size())
+        image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(ratio);
     label->setPixmap(QPixmap::fromImage(image));
     return 0;
 }
