@@ -1,8 +1,10 @@
-# The two commands of README.md: `make demo` and `make test`.
+# The two commands of README.md, `make demo` and `make test`, and the
+# install: `make install` (PREFIX, DESTDIR) and `make package` (a .deb).
 BUILD ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps build test demo bench clean
+.PHONY: all deps build test demo bench install package clean
 
 all: build
 
@@ -23,6 +25,12 @@ demo: build
 
 bench: build
 	@scripts/bench.sh $(BUILD)
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

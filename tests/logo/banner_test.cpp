@@ -1,5 +1,6 @@
 // The banner drawn at start-up: the maker's variant in its places, with the
 // logo picture sharp at every scale, and what draws nothing.
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPixmap>
@@ -156,6 +157,21 @@ TEST_F(Banner, UnknownVariantsDrawNothingAndAMissingBitmapLeavesTheTexts)
     EXPECT_EQ(NumCtrls(), before + 1 + FindLogoVariant(kLogoVariantCount - 1)->numLines);
     GetCtrlAttribute(mainpanel, MAINP_LogoBox, ATTR_FRAME_COLOR, &color);
     EXPECT_EQ(color, 0xFFFFFF);
+}
+
+TEST_F(Banner, AnInstalledProgramFindsItsLogoInTheSharedFolder)
+{
+    WriteSettingsWithoutSensor();
+    OpenProgram();
+    ASSERT_TRUE(Picture()->pixmap().isNull());
+    const QDir prefix(QString::fromStdString(Path("usr")));
+    ASSERT_TRUE(prefix.mkpath("bin"));
+    ASSERT_TRUE(prefix.mkpath("share/orvelle"));
+    ASSERT_TRUE(QFile::copy(QString(ORVELLE_BUILD_DIR) + "/orvelle_logo.png",
+                            prefix.filePath("share/orvelle/orvelle_logo.png")));
+    SetProjectDirOverride(prefix.filePath("bin").toLocal8Bit().constData());
+    ShowLogo({mainpanel, MAINP_LogoBox, MAINP_LogoPicture}, kMakerLogoVariant);
+    EXPECT_FALSE(Picture()->pixmap().isNull());
 }
 
 }  // namespace
