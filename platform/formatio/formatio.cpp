@@ -181,6 +181,36 @@ int WriteFile(int fileHandle, const char *buffer, int numberOfBytes)
     return static_cast<int>(n);
 }
 
+int AppendToFile(const char *fileName, const char *bytes, int numberOfBytes)
+{
+    if (!fileName || !*fileName || numberOfBytes < 0 || (!bytes && numberOfBytes > 0))
+        return kFmtCannotOpen;
+    const int fd = ::open(fileName, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, kNewFileMode);
+    if (fd < 0)
+        return kFmtCannotOpen;
+    struct stat before {};
+    const bool sized = ::fstat(fd, &before) == 0;
+    const auto n = static_cast<std::size_t>(numberOfBytes);
+    std::size_t done = 0;
+    while (done < n) {
+        const ssize_t w = ::write(fd, bytes + done, n - done);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0)
+            break;
+        done += static_cast<std::size_t>(w);
+    }
+    bool whole = done == n;
+    if (!whole && done > 0 && sized) {
+        // Cut the piece off again: the file never ends in a broken line.
+        const int cut = ::ftruncate(fd, before.st_size);
+        (void)cut;
+    }
+    if (::close(fd) != 0)
+        whole = false;
+    return whole ? 0 : kFmtIOError;
+}
+
 // 1 and the size in bytes for an existing regular file; 0 (size 0) when there
 // is none; kFmtIOError when the name is missing or the system refuses to say.
 int GetFileInfo(const char *fileName, long *fileSize)

@@ -66,6 +66,12 @@ int ArrayToFile(const char *fileName, const void *array, int dataType, int numbe
 int FileToArray(const char *fileName, void *array, int dataType, int numberOfElements,
                 int numberOfGroups, int dataGroupOrder, int dataLayout, int fileType);
 
+// Appends numberOfBytes bytes to fileName (created when missing) with the
+// file opened and closed again. The bytes go in whole or not at all: a write
+// that fails part-way (disk full, size limit) is cut off again. Returns 0,
+// kFmtCannotOpen or kFmtIOError.
+int AppendToFile(const char *fileName, const char *bytes, int numberOfBytes);
+
 // 1 and the size when the file exists, 0 when it does not, negative on error.
 int GetFileInfo(const char *fileName, long *fileSize);
 int DeleteFile(const char *fileName);

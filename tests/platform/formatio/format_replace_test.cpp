@@ -62,3 +62,32 @@ TEST(FormatReplace, FailureHalfWayKeepsTheOldContentAndLeavesNoTemporaryFile)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FormatAppend, AWriteThatFailsHalfWayLeavesNoPiece)
+{
+    QTemporaryDir dir;
+    const QByteArray name = (dir.path() + "/r.dat").toLocal8Bit();
+    const std::string line = "03-15-2026\t14:05:09\t1200\t1180\t1210\t3590\t500\t498\t2\t31\r\n";
+    ASSERT_EQ(AppendToFile(name.constData(), line.data(), int(line.size())), 0);
+    ASSERT_EQ(AppendToFile(name.constData(), line.data(), int(line.size())), 0);
+    EXPECT_EQ(Read(dir.path() + "/r.dat"), line + line);
+
+    // Room for half a line more.
+    struct rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    struct rlimit small = saved;
+    small.rlim_cur = 2 * line.size() + line.size() / 2;
+    signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int failed = AppendToFile(name.constData(), line.data(), int(line.size()));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_LT(failed, 0);
+    EXPECT_EQ(Read(dir.path() + "/r.dat"), line + line);
+
+    EXPECT_EQ(AppendToFile((dir.path() + "/missing/r.dat").toLocal8Bit().constData(), "x", 1),
+              kFmtCannotOpen);
+}
+
+}  // namespace
