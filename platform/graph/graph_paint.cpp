@@ -403,7 +403,8 @@ void drawPlots(QPainter &p, const GraphFrame &f, const PlotStore &store, std::si
         // The plots [a, b) of this run that are asked for; a chain's plot j
         // is its points j and j + 1.
         const auto a = std::uint32_t(std::max<std::size_t>(from, r.firstPlot) - r.firstPlot);
-        const auto b = std::uint32_t(std::min<std::size_t>(to, r.firstPlot + r.plots) - r.firstPlot);
+        const auto b =
+            std::uint32_t(std::min<std::size_t>(to, r.firstPlot + r.plots) - r.firstPlot);
         const std::uint32_t first = r.chain ? a : 0, count = r.chain ? b - a + 1 : r.points;
         ColumnFeed feed(batch, f, clip, s.flags);
         for (std::uint32_t k = first; k < first + count; ++k)

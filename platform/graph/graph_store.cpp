@@ -96,7 +96,8 @@ int PlotStore::put(int handle, const double *x, const double *y, int n, std::uin
             ++runs_.back().points;
             ++runs_.back().plots;
         } else {
-            const bool chain = n == 2 && (styles_[style].flags & (kRect | kConnected)) == kConnected;
+            const bool chain =
+                n == 2 && (styles_[style].flags & (kRect | kConnected)) == kConnected;
             runs_.push_back({handle, std::uint32_t(plots_),
                              std::uint32_t(narrow ? narrowBefore : wideBefore), std::uint32_t(n),
                              1, style, narrow, chain});
