@@ -11,7 +11,8 @@ void InitRS232();
 // 0 on failure (error text in szStatus and the status displays).
 void InitTCP_IP();
 // The TCP connection's callback: stores reply bytes while one is awaited
-// (bytesToRead > 0), drops unsolicited data, reports a closed connection.
+// (bytesToRead > 0), drops unsolicited data, leaves the data to a triggered
+// recording while streamrec is 1, reports a closed connection.
 int ClientTCPCB(unsigned handle, int event, int error, void *callbackData);
 
 // Sends the first 36 bytes of szWriteBuf on the current transport; the

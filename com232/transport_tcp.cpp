@@ -90,6 +90,8 @@ int ClientTCPCB(unsigned handle, int event, int, void *)
 {
     switch (event) {
     case TCP_DATAREADY:
+        if (streamrec)
+            break;  // a triggered recording reads the stream itself
         if (bytesToRead > 0)
             StoreReplyBytes(handle);
         else
