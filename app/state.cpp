@@ -28,6 +28,9 @@ double tstart, tdiff;
 char version[kVersionBytes + 1];
 char szStatus[kStatusBytes];
 short ret;
+char szStreamBuf[kLinkBufBytes];
+int streamLen;
+word streamrec;
 
 // ---- connection ----
 word comprotocol, comport;
@@ -51,13 +54,15 @@ char conSettingsFileName[kPathBytes];
 double rawBuf[kHistoryValues];
 double densityBuf[kHistoryValues];
 word source, scale;
-word GpBufCnt[2], GpBufChL[2], GpBufChC[2], GpBufChR[2];
+std::uint32_t GpBufCnt[2];
+word GpBufChL[2], GpBufChC[2], GpBufChR[2];
 word GpBufDensity[2], GpBufSym1[2], GpBufSym2[2], GpBufTemp[2];
-word graphcnt;
+std::uint32_t graphcnt;
 
 // ---- recorder ----
 double recstart;
 word zeitint, reczeit, anzwerte, otcrec;
+int reclost;
 
 void InitStateValues()
 {

@@ -87,6 +87,9 @@ extern double tdiff;       // elapsed time of the current wait, s
 extern char version[kVersionBytes + 1];  // identification text (+ terminator)
 extern char szStatus[kStatusBytes];      // text of the last connection error
 extern short ret;          // result of the last port opening / TCP connection
+extern char szStreamBuf[kLinkBufBytes];  // bytes of a triggered recording not yet taken as frames
+extern int streamLen;      // bytes held in szStreamBuf
+extern word streamrec;     // 1 while a triggered recording reads the TCP link itself
 
 // ---- connection ------------------------------------------------------------------
 extern word comprotocol;   // 0 RS-232, 1 TCP/IP
@@ -113,9 +116,18 @@ extern double rawBuf[kHistoryValues];      // last 100 raw samples, oldest first
 extern double densityBuf[kHistoryValues];  // last 100 density/upper/lower samples
 extern word source;        // view: 0 density, 1 raw
 extern word scale;         // density axis: 0 fixed, 1 zoom
-extern word GpBufCnt[2], GpBufChL[2], GpBufChC[2], GpBufChR[2];  // graph-panel
-extern word GpBufDensity[2], GpBufSym1[2], GpBufSym2[2], GpBufTemp[2];  // segments
-extern word graphcnt;      // frames added to the graph panel since clearing
+// The graph panel's last segment: element 0 the previous point, 1 the newest.
+// The x count is 32 bits wide, so a recording at 20 frames/s runs for years
+// before it could wrap and draw over itself.
+extern std::uint32_t GpBufCnt[2];  // x of both points, frames
+extern word GpBufChL[2];           // CH_L of both points
+extern word GpBufChC[2];           // CH_C
+extern word GpBufChR[2];           // CH_R
+extern word GpBufDensity[2];       // density
+extern word GpBufSym1[2];          // symmetry 1
+extern word GpBufSym2[2];          // symmetry 2
+extern word GpBufTemp[2];          // temperature
+extern std::uint32_t graphcnt;     // frames added to the graph panel since clearing
 
 // ---- recorder ----------------------------------------------------------------------
 extern double recstart;    // start of the current recording cycle, s
@@ -123,6 +135,8 @@ extern word zeitint;       // recording interval, s
 extern word reczeit;       // scratch for the duration fields
 extern word anzwerte;      // lines to record in the fixed-count mode
 extern word otcrec;        // lines written in the fixed-count and manual modes
+extern int reclost;        // lines that could not be written since the recording
+                           // started (manual mode: since mode 2 was chosen)
 
 // Sets the protocol constants and start values (first step of InitAll).
 void InitStateValues();
