@@ -2,16 +2,34 @@
 #include "app/callbacks.h"
 #include "app/help_texts.h"
 #include "app/state.h"
+#include "gui/graph_panel.h"
 #include "gui/polling.h"
+#include "gui/recorder.h"
 #include "gui/work_area.h"
 #include "platform/userint/userint.h"
+#include "ui/orvelle_uir.h"
 
 namespace orvelle {
 
+namespace {
+
+int RecordMode()
+{
+    int mode = 0;
+    GetCtrlVal(recpanel, RECP_EditSelectDataRec, &mode);
+    return mode;
+}
+
+}  // namespace
+
 int CBF_ButtonRecorder(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_COMMIT)
+    if (event == EVENT_COMMIT) {
+        InitRecordPanel();
+        if (RecordMode() == kRecFixedCount)
+            CalcRecTime();
         ShowChildPanel(kWorkRecorder);
+    }
     else if (event == EVENT_RIGHT_CLICK)
         ShowHelp(InfoButtonOpenRecorder);
     return 0;
@@ -43,16 +61,92 @@ int CBF_ButtonStopTrigRec(int, int, int event, void *, int, int)
     return 0;
 }
 
-ORVELLE_HELP_CALLBACK(CBF_EditSelectDataRec, InfoEditSelDataRec)
-ORVELLE_HELP_CALLBACK(CBF_EditInterval, InfoEditInterval)
-ORVELLE_HELP_CALLBACK(CBF_EditRecVal, InfoEditRecVal)
+// A new mode ends a running loop, clears the graph panel and shows the
+// mode's controls; mode 2 starts its count anew.
+int CBF_EditSelectDataRec(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_COMMIT) {
+        poll = 0;
+        const int mode = RecordMode();
+        if (mode == kRecManual) {
+            otcrec = 0;
+            SetCtrlVal(recpanel, RECP_DispRecordedValues, otcrec);
+            ResetLostLines();
+        } else if (mode == kRecFixedCount) {
+            CalcRecTime();
+        }
+        InitPanelGraph();
+        InitRecordPanel();
+    } else if (event == EVENT_RIGHT_CLICK) {
+        ShowHelp(InfoEditSelDataRec);
+    }
+    return 0;
+}
+
+int CBF_EditInterval(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_COMMIT)
+        CalcRecTime();
+    else if (event == EVENT_RIGHT_CLICK)
+        ShowHelp(InfoEditInterval);
+    return 0;
+}
+
+int CBF_EditRecVal(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_COMMIT)
+        CalcRecTime();
+    else if (event == EVENT_RIGHT_CLICK)
+        ShowHelp(InfoEditRecVal);
+    return 0;
+}
+
+int CBF_ButtonSelRecFile(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_COMMIT)
+        SelRecFile();
+    else if (event == EVENT_RIGHT_CLICK)
+        ShowHelp(InfoButtonSelRecFile);
+    return 0;
+}
+
+int CBF_ButtonStartRecord(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_COMMIT) {
+        SetButtonsDimmed(1);
+        InitPanelGraph();
+        Record();
+        SetButtonsDimmed(0);
+    } else if (event == EVENT_RIGHT_CLICK) {
+        ShowHelp(InfoButtonStartRecord);
+    }
+    return 0;
+}
+
+int CBF_ButtonStartTrigRec(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_COMMIT)
+        StartTriggeredRecord();
+    else if (event == EVENT_RIGHT_CLICK)
+        ShowHelp(InfoButtonStartRecord);
+    return 0;
+}
+
+int CBF_ButtonManualRecord(int, int control, int event, void *, int, int)
+{
+    if (event == EVENT_COMMIT) {
+        SetCtrlAttribute(recpanel, control, ATTR_DIMMED, 1);
+        RecordManually();
+        SetCtrlAttribute(recpanel, control, ATTR_DIMMED, 0);
+    } else if (event == EVENT_RIGHT_CLICK) {
+        ShowHelp(InfoButtonManualRecord);
+    }
+    return 0;
+}
+
 ORVELLE_HELP_CALLBACK(CBF_DispRecordTime, InfoDispRecordTime)
 ORVELLE_HELP_CALLBACK(CBF_DispRecordedValues, InfoDispRecordedValues)
 ORVELLE_HELP_CALLBACK(CBF_DispRemaining, InfoDispRemaining)
-ORVELLE_HELP_CALLBACK(CBF_ButtonStartRecord, InfoButtonStartRecord)
-ORVELLE_HELP_CALLBACK(CBF_ButtonStartTrigRec, InfoButtonStartRecord)
-ORVELLE_HELP_CALLBACK(CBF_ButtonManualRecord, InfoButtonManualRecord)
-ORVELLE_HELP_CALLBACK(CBF_ButtonSelRecFile, InfoButtonSelRecFile)
 ORVELLE_HELP_CALLBACK(CBF_DispRecFile, InfoDisRecFile)
 
 // ---- graph panel: it takes the data panel's place while shown ----
@@ -84,7 +178,15 @@ int CBF_ButtonGpClose(int, int, int event, void *, int, int)
     return 0;
 }
 
-ORVELLE_HELP_CALLBACK(CBF_EditSignal, InfoEditSignal)
+int CBF_EditSignal(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_COMMIT)
+        SetGraphVisible();
+    else if (event == EVENT_RIGHT_CLICK)
+        ShowHelp(InfoEditSignal);
+    return 0;
+}
+
 ORVELLE_HELP_CALLBACK(CBF_PanelGraphGraph, InfoGraphPanel)
 
 }  // namespace orvelle

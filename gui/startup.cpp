@@ -5,6 +5,7 @@
 #include "gui/data_folder.h"
 #include "gui/live_display.h"
 #include "gui/panel_binding.h"
+#include "gui/recorder.h"
 #include "gui/work_area.h"
 #include "logo/logo.h"
 #include "platform/userint/userint.h"
@@ -20,6 +21,7 @@ void InitAll()
     // different file here.
     DataFilePath(proj_dir, kServerHistoryFile, ipComboBoxFileName);
     DataFilePath(proj_dir, kComSettingsFile, conSettingsFileName);
+    ProposeRecordFile();
     SetCtrlVal(datapanel, DATAP_DispStatus, "InitVars");
     DispVis();
     ShowLogo({mainpanel, MAINP_LogoBox, MAINP_LogoPicture}, kMakerLogoVariant);

@@ -113,6 +113,7 @@ enum RecpCtrl : int {
     RECP_DispRecFile,
     RECP_DispID,
     RECP_RecordTimeFrame,     // frame around the duration fields, mode 0 only
+    RECP_DispLostLines,       // shown while lines of the record file are being lost
 };
 
 enum GraphpCtrl : int {

@@ -27,6 +27,7 @@ constexpr double kCountMax = 1e9;    // lines of one continuous recording
 
 constexpr int kU16 = VAL_UNSIGNED_SHORT_INTEGER;
 constexpr int kButtonGrey = 0xE0E0E0;
+constexpr int kAlarmRed = 0xFF0000;
 
 const ListItemDesc kModeItems[] = {
     {"FIXED COUNT", 0},
@@ -102,6 +103,11 @@ const CtrlDesc kCtrls[] = {
 
     Button(RECP_ButtonSelRecFile, "ButtonSelRecFile", "SELECT FILE", kFileButtonTop, kColL,
            kColWidth, "CBF_ButtonSelRecFile"),
+    // Beside the file button: how many lines could not be written.
+    {.id = RECP_DispLostLines, .kind = CTRL_TEXT_MSG, .name = "DispLostLines", .label = "",
+     .top = kFileButtonTop, .left = kColR, .width = kColWidth, .height = kButtonHeight,
+     .callback = nullptr, .dataType = VAL_STRING, .initialText = "", .textColor = kAlarmRed,
+     .visible = 0},
     // The first line is the file every recording writes to.
     {.id = RECP_DispRecFile, .kind = CTRL_TEXT_BOX, .name = "DispRecFile",
      .label = "RECORD FILE", .top = kFileTop, .left = kColL, .width = kFullWidth,

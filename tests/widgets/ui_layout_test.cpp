@@ -248,6 +248,9 @@ TEST_F(UiLayout, RecorderIsCleanInEveryMode)
     };
     ShowWorkArea(p.rec);
     CheckView(RECP, "recorder as loaded");
+    // The note of lost lines may show in every mode.
+    SetCtrlVal(p.rec, RECP_DispLostLines, "LINES LOST: 65535");
+    SetCtrlAttribute(p.rec, RECP_DispLostLines, ATTR_VISIBLE, 1);
     Grab(uitest::PanelWidget(p.main), "main_recorder");
     for (size_t mode = 0; mode < shown.size(); ++mode) {
         SetVisible(p.rec, all, 0);
