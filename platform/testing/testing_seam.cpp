@@ -26,17 +26,14 @@ int operable(int panel, int control, Ctrl **c)
     return 0;
 }
 
-// A list entry chosen by the operator: a list button reports the choice as
-// a commit, a ring as a change of value.
+// A list entry chosen by the operator: value changed, then commit (a list
+// button reports the same entry chosen again as well).
 int chooseListItem(Ctrl &c, int index)
 {
     if (index < 0)
         return UIEIndexOutOfRange;
     plat::setListIndex(c, index);
-    if (c.kind == CTRL_LIST_BUTTON)
-        plat::dispatch(c.panel, c.id, EVENT_COMMIT, 0, 0);
-    else
-        plat::operatorChanged(c.panel, c.id);
+    plat::operatorChanged(c.panel, c.id);
     return 0;
 }
 

@@ -54,6 +54,10 @@ struct MouseKey {
     }
 };
 
+// The control that last got the focus; it keeps it while a popup or
+// another program has the keyboard.
+Target focused;
+
 MouseKey lastMouse;
 const QEvent *lastKeyEvent = nullptr;
 QPointer<QWidget> lastKeyReceiver;
@@ -122,8 +126,11 @@ bool handleKey(QObject *obj, QKeyEvent *ke)
     int code = plat::keyCodeFromQt(ke->key(), ke->modifiers(), ke->text());
     if (code == 0)
         return false;
+    const Target before = focused;
     int swallow = plat::dispatch(t.panel, t.ctrl, EVENT_KEYPRESS, code, 0);
-    return swallow != 0 || !plat::findCtrl(t.panel, t.ctrl);
+    // A callback that gave the focus to another control has handled the key;
+    // the widget would otherwise act on it too (Shift+Tab moving twice).
+    return swallow != 0 || !plat::findCtrl(t.panel, t.ctrl) || !(focused == before);
 }
 
 // Leaving a text entry typed into since its last commit commits it; text
@@ -136,10 +143,6 @@ void commitOnLeave(const Target &t)
     c->edited = false;
     plat::dispatch(t.panel, t.ctrl, EVENT_COMMIT, 0, 0);
 }
-
-// The control that last got the focus; it keeps it while a popup or
-// another program has the keyboard.
-Target focused;
 
 // Reports a move of the focus: the control left commits a changed text and
 // loses the focus, the control reached gets it.

@@ -1,5 +1,5 @@
-// Panel attributes: title, geometry, visibility, dimming, and the counts the
-// combo box walks (number of controls, active control).
+// Panel attributes: title, geometry, visibility, dimming, and what the combo
+// box walks (number of controls, active control, first control).
 #include "platform/userint/ui_model.h"
 
 namespace {
@@ -32,6 +32,7 @@ int GetPanelAttribute(int panel, int attribute, int *value)
     case ATTR_DIMMED: *value = p->dimmed ? 1 : 0; return 0;
     case ATTR_NUM_CTRLS: *value = static_cast<int>(p->ctrls.size()); return 0;
     case ATTR_ACTIVE_CTRL: *value = GetActiveCtrl(panel); return 0;
+    case ATTR_PANEL_FIRST_CTRL: *value = p->tabOrder.empty() ? 0 : p->tabOrder.front(); return 0;
     case ATTR_CALLBACK_DATA:
     case ATTR_CALLBACK_FUNCTION_POINTER:
     case ATTR_TITLE:
@@ -72,6 +73,7 @@ int SetPanelAttribute(int panel, int attribute, int value)
         return UIEBadValueType;
     case ATTR_NUM_CTRLS:
     case ATTR_ACTIVE_CTRL:
+    case ATTR_PANEL_FIRST_CTRL:
     default:
         return UIEInvalidAttribute;
     }

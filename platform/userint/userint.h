@@ -95,6 +95,7 @@ enum CtrlAttribute : int {
     ATTR_MIN_VALUE, ATTR_MAX_VALUE, // double
     ATTR_MAX_ENTRY_LENGTH,      // int, -1 unlimited (string controls)
     ATTR_TEXT_SELECTION_START, ATTR_TEXT_SELECTION_LENGTH, // int (string controls)
+    ATTR_STRING_TEXT_LENGTH,    // int, read only: bytes of the text (string controls)
     ATTR_CTRL_TAB_POSITION,     // int, 0-based
     ATTR_ZPLANE_POSITION,       // int, 0 = front
     ATTR_SHORTCUT_KEY,          // int, VAL_F9_VKEY ...
@@ -105,6 +106,8 @@ enum CtrlAttribute : int {
     ATTR_NUM_CURSORS,           // graph, int
     ATTR_TITLE,                 // panel title, string
     ATTR_ACTIVE_CTRL,           // panel, read only
+    ATTR_PANEL_FIRST_CTRL,      // panel, read only: first control in tab order, 0 none
+    ATTR_NEXT_CTRL,             // read only: the next control in tab order, 0 after the last
     ATTR_NUM_ROWS, ATTR_NUM_COLUMNS, // table, read only
 };
 constexpr int VAL_HOT = 1;

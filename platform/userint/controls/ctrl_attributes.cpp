@@ -32,7 +32,8 @@ AttrType typeOf(int attribute)
     case ATTR_CALLBACK_FUNCTION_POINTER: return AttrType::Function;
     case ATTR_TITLE:
     case ATTR_NUM_CTRLS:
-    case ATTR_ACTIVE_CTRL: return AttrType::None;  // panel attributes
+    case ATTR_ACTIVE_CTRL:
+    case ATTR_PANEL_FIRST_CTRL: return AttrType::None;  // panel attributes
     default:
         return attribute >= ATTR_DIMMED && attribute <= ATTR_NUM_COLUMNS ? AttrType::Int
                                                                          : AttrType::None;
@@ -68,7 +69,8 @@ bool applies(int kind, int attribute)
                kind == CTRL_TABLE;
     case ATTR_MAX_ENTRY_LENGTH:
     case ATTR_TEXT_SELECTION_START:
-    case ATTR_TEXT_SELECTION_LENGTH: return kind == CTRL_STRING;
+    case ATTR_TEXT_SELECTION_LENGTH:
+    case ATTR_STRING_TEXT_LENGTH: return kind == CTRL_STRING;
     case ATTR_POINTS_PER_SCREEN:
     case ATTR_NUM_TRACES: return kind == CTRL_STRIP_CHART;
     case ATTR_NUM_PLOTS:
@@ -77,7 +79,8 @@ bool applies(int kind, int attribute)
     case ATTR_NUM_COLUMNS: return kind == CTRL_TABLE;
     case ATTR_TITLE:
     case ATTR_NUM_CTRLS:
-    case ATTR_ACTIVE_CTRL: return false;
+    case ATTR_ACTIVE_CTRL:
+    case ATTR_PANEL_FIRST_CTRL: return false;
     default: return typeOf(attribute) != AttrType::None;
     }
 }
@@ -85,6 +88,7 @@ bool applies(int kind, int attribute)
 bool readOnly(int attribute)
 {
     return attribute == ATTR_CTRL_STYLE || attribute == ATTR_TEXT_FONT_NAME_LENGTH ||
+           attribute == ATTR_NEXT_CTRL || attribute == ATTR_STRING_TEXT_LENGTH ||
            attribute == ATTR_NUM_PLOTS || attribute == ATTR_NUM_ROWS ||
            attribute == ATTR_NUM_COLUMNS;
 }
@@ -340,7 +344,15 @@ int getInt(Ctrl &c, int attribute, int *value)
     case ATTR_TEXT_SELECTION_LENGTH:
         *value = static_cast<int>(static_cast<QLineEdit *>(w)->selectedText().size());
         return 0;
+    case ATTR_STRING_TEXT_LENGTH:
+        *value = static_cast<int>(static_cast<QLineEdit *>(w)->text().toUtf8().size());
+        return 0;
     case ATTR_CTRL_TAB_POSITION: *value = indexIn(p->tabOrder, c.id); return 0;
+    case ATTR_NEXT_CTRL: {
+        const int at = indexIn(p->tabOrder, c.id);
+        *value = at + 1 < static_cast<int>(p->tabOrder.size()) ? p->tabOrder[at + 1] : 0;
+        return 0;
+    }
     case ATTR_ZPLANE_POSITION: *value = indexIn(p->zOrder, c.id); return 0;
     case ATTR_SHORTCUT_KEY: *value = c.shortcutKey; return 0;
     case ATTR_NUM_ROWS: *value = static_cast<QTableWidget *>(w)->rowCount(); return 0;

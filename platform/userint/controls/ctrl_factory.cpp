@@ -76,8 +76,9 @@ QWidget *makeRing(Ctrl &c, QWidget *parent, bool listButton)
         Ctrl *r = plat::findCtrl(panel, id);
         if (!r)
             return;
+        // A list button reports every choice, the same entry again too.
         if (listButton) {
-            plat::dispatch(panel, id, EVENT_COMMIT, 0, 0);
+            plat::operatorChanged(panel, id);
         } else if (index != r->shownIndex) {
             // An item picked over an unlisted code replaces it for good.
             plat::setListIndex(*r, index);

@@ -278,6 +278,16 @@ TEST_F(ControlAttributes, TabAndStackingPositionsMoveTheOthers)
     while (next && next != list && !(next->focusPolicy() & Qt::TabFocus))
         next = next->nextInFocusChain();
     EXPECT_EQ(next, uitest::CtrlWidget(main_, C_STRING));
+    // Walking the panel from its first control follows the tab order.
+    std::vector<int> walk;
+    int id = 0;
+    GetPanelAttribute(main_, ATTR_PANEL_FIRST_CTRL, &id);
+    for (; id > 0 && walk.size() <= C_COUNT; GetCtrlAttribute(main_, id, ATTR_NEXT_CTRL, &id))
+        walk.push_back(id);
+    ASSERT_EQ(walk.size(), static_cast<std::size_t>(C_COUNT));
+    EXPECT_EQ(walk[C_STRING - 1], C_LIST);
+    EXPECT_EQ(walk[C_STRING], C_STRING);
+    EXPECT_EQ(SetCtrlAttribute(main_, C_LIST, ATTR_NEXT_CTRL, 1), UIEInvalidAttribute);
 
     ASSERT_EQ(SetCtrlAttribute(main_, C_DECO, ATTR_ZPLANE_POSITION, 0), 0);
     int z = -1;

@@ -174,7 +174,7 @@ TEST_F(TestSeam, OperatorValuesFireWhatTheWidgetWould)
 
     InsertListItem(main_, C_LIST, -1, "one", "one");
     ASSERT_EQ(uitest::OperatorSetValue(main_, C_LIST, "one"), 0);
-    EXPECT_EQ(codesOf(main_, C_LIST), std::vector<int>{EVENT_COMMIT});
+    EXPECT_EQ(codesOf(main_, C_LIST), (std::vector<int>{EVENT_VAL_CHANGED, EVENT_COMMIT}));
 
     events().clear();
     ASSERT_EQ(uitest::OperatorSetCell(main_, C_TABLE, 3, 2, 77), 0);

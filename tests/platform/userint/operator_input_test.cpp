@@ -357,7 +357,7 @@ TEST_F(OperatorInput, ReadOnlyAndDimmedControlsTakeNoInput)
     EXPECT_FALSE(widget(C_BUTTON)->isEnabled());
 }
 
-TEST_F(OperatorInput, ListButtonOpensOnSpaceAndCommitsTheChoice)
+TEST_F(OperatorInput, ListButtonOpensOnSpaceAndReportsTheChoice)
 {
     InsertListItem(main_, C_LIST, -1, "alpha", "alpha");
     InsertListItem(main_, C_LIST, -1, "beta", "beta");
@@ -371,7 +371,7 @@ TEST_F(OperatorInput, ListButtonOpensOnSpaceAndCommitsTheChoice)
     QTest::keyClick(list->view(), Qt::Key_Down);
     QTest::keyClick(list->view(), Qt::Key_Return);
     EXPECT_FALSE(list->view()->isVisible());
-    EXPECT_EQ(actions(main_, C_LIST), std::vector<int>{EVENT_COMMIT});
+    EXPECT_EQ(actions(main_, C_LIST), (std::vector<int>{EVENT_VAL_CHANGED, EVENT_COMMIT}));
     char chosen[16];
     ASSERT_EQ(GetCtrlVal(main_, C_LIST, chosen), 0);
     EXPECT_STREQ(chosen, "beta");
