@@ -15,11 +15,6 @@
 // separated by any run of blanks, tabs, commas, CR or LF.
 #include "platform/formatio/formatio.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "platform/formatio/format_files.h"
 #include "platform/formatio/format_numbers.h"
 
@@ -123,37 +118,16 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Replaces the file's content as a whole: the bytes go to a temporary file
-// beside it that takes the old file's place only when every byte is on disk,
-// so a write that fails half-way (disk full, size limit) leaves the old file
-// as it was. (QSaveFile reports such a short write as success in Qt 6.4.)
+// Replaces the file's content as a whole, or leaves the old file as it was.
+// (QSaveFile reports a short write as success in Qt 6.4.)
 int ReplaceFile(const char *fileName, const std::string &bytes)
 {
-    if (!fileName || !*fileName)
-        return kFmtCannotOpen;
-    std::string temp = std::string(fileName) + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    std::string temp;
+    const int fd = fmtio::CreateReplacement(fileName, &temp);
     if (fd < 0)
         return kFmtCannotOpen;
-    struct stat old {};
-    const mode_t umaskNow = ::umask(0);
-    ::umask(umaskNow);
-    ::fchmod(fd, ::stat(fileName, &old) == 0 ? (old.st_mode & 07777) : (0666 & ~umaskNow));
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += static_cast<std::size_t>(n);
-    }
-    const bool written = done == bytes.size() && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || ::rename(temp.c_str(), fileName) != 0) {
-        ::unlink(temp.c_str());
-        return kFmtIOError;
-    }
-    return 0;
+    const bool written = fmtio::WriteAll(fd, bytes);
+    return fmtio::CommitReplacement(fd, written, temp, fileName) ? 0 : kFmtIOError;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -24,6 +25,11 @@ struct OpenFileEntry {
     std::FILE *stream = nullptr;
     bool ascii = false;
     LastOp lastOp = LastOp::None;
+    // A file opened with VAL_TRUNCATE is written to tempPath and replaces
+    // target at CloseFile, unless a write failed meanwhile.
+    std::string target;
+    std::string tempPath;
+    bool writeFailed = false;
 };
 
 std::array<OpenFileEntry, kMaxOpenFiles + 1> g_files;   // index 0 unused
@@ -80,8 +86,10 @@ std::FILE *OpenStream(const char *fileName, int readWriteMode, int action)
 }  // namespace fmtio
 
 // Opens a file; fileType VAL_ASCII makes WriteLine end lines with CR LF.
-// Returns a handle (> 0), or kFmtCannotOpen (also for a full handle table
-// or an unknown mode or action).
+// Writing with VAL_TRUNCATE replaces the file whole at CloseFile: until then
+// the bytes go to a temporary file beside it (in place only when the
+// directory takes no new file). Returns a handle (> 0), or kFmtCannotOpen
+// (also for a full handle table or an unknown mode or action).
 int OpenFile(const char *fileName, int readWriteMode, int action, int fileType)
 {
     int handle = 1;
@@ -89,23 +97,54 @@ int OpenFile(const char *fileName, int readWriteMode, int action, int fileType)
         ++handle;
     if (handle > kMaxOpenFiles)
         return kFmtCannotOpen;
-    std::FILE *f = fmtio::OpenStream(fileName, readWriteMode, action);
-    if (!f)
+    OpenFileEntry entry{nullptr, fileType == VAL_ASCII, LastOp::None, {}, {}, false};
+    const bool writing = readWriteMode == VAL_WRITE_ONLY || readWriteMode == VAL_READ_WRITE;
+    if (writing && action == VAL_TRUNCATE) {
+        const int fd = fmtio::CreateReplacement(fileName, &entry.tempPath);
+        if (fd >= 0) {
+            entry.stream = ::fdopen(fd, readWriteMode == VAL_READ_WRITE ? "w+b" : "wb");
+            if (entry.stream) {
+                entry.target = fileName;
+            } else {
+                fmtio::CommitReplacement(fd, false, entry.tempPath, fileName);
+                return kFmtCannotOpen;
+            }
+        }
+    }
+    if (!entry.stream) {
+        entry.tempPath.clear();
+        entry.stream = fmtio::OpenStream(fileName, readWriteMode, action);
+    }
+    if (!entry.stream)
         return kFmtCannotOpen;
-    g_files[handle] = OpenFileEntry{f, fileType == VAL_ASCII, LastOp::None};
+    g_files[handle] = std::move(entry);
     return handle;
 }
 
 // Closes the file. Returns 0, or kFmtIOError for an unknown handle or when
-// the last bytes could not be written.
+// the last bytes could not be written. A file opened with VAL_TRUNCATE takes
+// the old file's place now; after a failed write it does not, the old file
+// stays and the result is kFmtIOError.
 int CloseFile(int fileHandle)
 {
     OpenFileEntry *f = EntryOf(fileHandle);
     if (!f)
         return kFmtIOError;
-    const int rc = std::fclose(f->stream);
+    if (f->tempPath.empty()) {
+        const int rc = std::fclose(f->stream);
+        *f = OpenFileEntry{};
+        return rc == 0 ? 0 : kFmtIOError;
+    }
+    const bool flushed = std::fflush(f->stream) == 0 && !f->writeFailed;
+    const int fd = ::dup(::fileno(f->stream));
+    const bool closed = std::fclose(f->stream) == 0;
+    bool replaced = false;
+    if (fd >= 0)
+        replaced = fmtio::CommitReplacement(fd, flushed && closed, f->tempPath, f->target.c_str());
+    else
+        ::unlink(f->tempPath.c_str());
     *f = OpenFileEntry{};
-    return rc == 0 ? 0 : kFmtIOError;
+    return replaced ? 0 : kFmtIOError;
 }
 
 // Reads one line (ended by LF, CR LF, or the end of the file). Keeps at most
@@ -160,6 +199,7 @@ int WriteLine(int fileHandle, const char *lineBuffer, int numberOfBytes)
     if ((n > 0 && std::fwrite(lineBuffer, 1, n, f->stream) != n)
         || std::fwrite(end, 1, endLength, f->stream) != endLength) {
         std::clearerr(f->stream);
+        f->writeFailed = true;
         return kFmtIOError;
     }
     return static_cast<int>(n + endLength);
@@ -176,6 +216,7 @@ int WriteFile(int fileHandle, const char *buffer, int numberOfBytes)
     SwitchTo(*f, LastOp::Write);
     if (n > 0 && std::fwrite(buffer, 1, n, f->stream) != n) {
         std::clearerr(f->stream);
+        f->writeFailed = true;
         return kFmtIOError;
     }
     return static_cast<int>(n);

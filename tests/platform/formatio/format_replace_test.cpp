@@ -1,4 +1,5 @@
-// ArrayToFile with VAL_TRUNCATE replaces a file as a whole or not at all.
+// ArrayToFile, and OpenFile with VAL_TRUNCATE, replace a file as a whole or
+// not at all.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -59,6 +60,42 @@ TEST(FormatReplace, FailureHalfWayKeepsTheOldContentAndLeavesNoTemporaryFile)
     struct stat st {};
     stat(name.constData(), &st);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+// Line by line: the old file stays readable until CloseFile, and a write
+// that fails on the way leaves it as it was.
+TEST(FormatReplace, LinesWrittenWithTruncateReplaceTheFileAtCloseOnly)
+{
+    QTemporaryDir dir;
+    const QByteArray name = (dir.path() + "/s.cfg").toLocal8Bit();
+    int fh = OpenFile(name.constData(), VAL_READ_WRITE, VAL_TRUNCATE, VAL_ASCII);
+    ASSERT_GT(fh, 0);
+    WriteLine(fh, "old", -1);
+    ASSERT_EQ(CloseFile(fh), 0);
+
+    fh = OpenFile(name.constData(), VAL_WRITE_ONLY, VAL_TRUNCATE, VAL_ASCII);
+    ASSERT_GT(fh, 0);
+    WriteLine(fh, "new", -1);
+    EXPECT_EQ(Read(name), "old\r\n");  // a crash now would leave the old file
+    ASSERT_EQ(CloseFile(fh), 0);
+    EXPECT_EQ(Read(name), "new\r\n");
+
+    const std::string line(100, 'x');
+    struct rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    struct rlimit small = saved;
+    small.rlim_cur = 150;
+    signal(SIGXFSZ, SIG_IGN);
+    fh = OpenFile(name.constData(), VAL_WRITE_ONLY, VAL_TRUNCATE, VAL_ASCII);
+    ASSERT_GT(fh, 0);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    for (int i = 0; i < 10; ++i)
+        WriteLine(fh, line.c_str(), 100);
+    const int closed = CloseFile(fh);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(closed, kFmtIOError);
+    EXPECT_EQ(Read(name), "new\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
 }  // namespace
