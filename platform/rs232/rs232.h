@@ -44,6 +44,18 @@ constexpr int LWRS_HWHANDSHAKE_OFF = 0;
 const char *ComPortDevice(int port);
 // Overrides the device of one port; nullptr or "" restores the table.
 void SetComPortDevice(int port, const char *device);
+// What is behind a COM port number now.
+constexpr int kComInfoTextBytes = 128;
+struct ComPortInfo {
+    char device[kComInfoTextBytes];        // the device the number maps to, "" none
+    int present;                           // 1: a serial device is there now
+    char description[kComInfoTextBytes];   // as the system reports them, "" unknown
+    char manufacturer[kComInfoTextBytes];
+    char serialNumber[kComInfoTextBytes];
+};
+// Describes COM1 .. COMcount (at most kComPortMax) into infos[0 ..], from one
+// look at the system. Returns the number described or a negative code.
+int GetComPortInfos(ComPortInfo *infos, int count);
 // The device and the system's reason of the port's last failure (open, or the
 // error that closed it); "" after a successful open.
 const char *GetComErrorText(int port);
