@@ -19,6 +19,11 @@ word FrameWord(const char *frame, int i)
     return static_cast<word>(hi * 256 + lo);
 }
 
+bool ReplyAnswers(const char *frame, word command)
+{
+    return FrameWord(frame, 0) == kReplyMarker && FrameWord(frame, 1) == command;
+}
+
 void FillTxBuf(word command, word row, int, int)
 {
     PutWord(0, sync);

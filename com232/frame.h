@@ -29,5 +29,8 @@ void GetRxBufPara();
 void GetRxBufData();
 // Word i of a 36-byte frame.
 word FrameWord(const char *frame, int i);
+// Whether a 36-byte reply answers `command`: the reply marker in word 0 and
+// the command in word 1. Anything else is a stray frame or garbage.
+bool ReplyAnswers(const char *frame, word command);
 
 }  // namespace orvelle

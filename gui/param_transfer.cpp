@@ -47,12 +47,23 @@ void Befehl3plus4()
     ArmReply();
     SendFrame(kTcpWriteTimeoutMs);
     WaitReply(kReplyLimitS);
-    if (bytesToRead == 0) {
-        GetRxBufPara();
-        CopyPPtoVars();
-    } else {
+    if (bytesToRead != 0) {
         SetPopupTimeout();
+        return;
     }
+    GetRxBufPara();
+    // A reply that answers another command (a stray frame, a late echo,
+    // garbage) fails the read; taken as good it would refresh the panels.
+    if (!ReplyAnswers(szReadBuf, order)) {
+        SetPopupTimeout();
+        return;
+    }
+    CopyPPtoVars();
+    // A row reply goes to the row it names. Naming another row than the one
+    // asked for shows replies running behind requests: every later reply
+    // would come one late and the last row never, so the read fails here.
+    if (order == kCmdReadRow && pp[2] != FrameWord(szWriteBuf, 2))
+        SetPopupTimeout();
 }
 
 void SendPara()

@@ -8,7 +8,9 @@ namespace orvelle {
 // the request; sets comecho. An incomplete or wrong echo: SetPopupTimeout.
 void CheckEcho(int words);
 // One read exchange (command 3 or 4) for the frame in szWriteBuf: the reply
-// is decoded into pp and taken apart. Only a time-out changes comecho (to 0).
+// is decoded into pp and taken apart. A missing reply, one that answers
+// another command, and a row reply naming another row than the one asked
+// for all end in SetPopupTimeout (comecho 0); the last is still taken apart.
 void Befehl3plus4();
 // Panels to sensor: command 1, command 2 for rows 0..30, and command 6 when
 // the target is EEPROM. Ends at the first failed echo.

@@ -19,6 +19,9 @@ void GetDataFrame()
     ArmReply();
     SendFrame(kTcpWriteTimeoutMs);
     WaitReply(kReplyLimitS);
+    // Only a data frame counts: a late echo or garbage is no frame at all.
+    if (bytesToRead == 0 && !ReplyAnswers(szReadBuf, kCmdReadData))
+        bytesToRead = kFrameBytes;
 }
 
 void StopAutoSend()

@@ -10,7 +10,8 @@ constexpr unsigned kPollPauseMs = 50;  // pause after every frame
 // and graphs, until poll is cleared (stop, close, time-out, teach edit).
 void GetData();
 // One request and reply wait for the frame in szWriteBuf; bytesToRead 0
-// when the reply is complete.
+// when a complete data frame (marker, command 5) arrived. Any other reply
+// leaves bytesToRead non-zero, as a missing one does.
 void GetDataFrame();
 // Sends command 50 with 0; nothing is awaited.
 void StopAutoSend();

@@ -44,6 +44,9 @@ struct FaultConfig {
     FaultScope delay;                  // reply held back
     int delayMs = 0;
 
+    FaultScope lateEcho;               // once: the link's previous reply again before
+                                       // the reply (halfway through its delay); then off
+
     int closeAfterFrames = 0;          // >0: the link closes after this many requests
     int unsolicitedMs = 0;             // >0: extra data frames this often while idle
 };

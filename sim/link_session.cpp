@@ -55,6 +55,7 @@ void LinkSession::feed(const uint8_t *data, std::size_t size)
 void LinkSession::sendReply(std::vector<uint8_t> bytes, int delayMs)
 {
     int64_t notBefore = std::max(monotonicNs() + delayMs * kNsPerMs, requestDoneNs_);
+    lastReply_ = bytes;
     enqueue(std::move(bytes), notBefore);
 }
 

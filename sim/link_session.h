@@ -37,6 +37,9 @@ public:
     // would have finished arriving at line speed.
     void sendReply(std::vector<uint8_t> bytes, int delayMs);
 
+    // The last reply queued with sendReply (empty before the first).
+    const std::vector<uint8_t> &lastReply() const { return lastReply_; }
+
     // Queues bytes that answer nothing (automatic or unsolicited frames).
     void sendFrame(std::vector<uint8_t> bytes, int delayMs = 0);
 
@@ -94,6 +97,7 @@ private:
     int64_t requestDoneNs_ = 0;    // when the last request finished arriving
     int framesReceived_ = 0;
     std::deque<Chunk> out_;
+    std::vector<uint8_t> lastReply_;
     int64_t lineFreeNs_ = 0;       // end of the last byte put on the line
     int64_t drainSinceNs_ = -1;    // when closing began to wait for the far side
     QTimer pumpTimer_;

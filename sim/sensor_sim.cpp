@@ -315,4 +315,10 @@ uint64_t SensorSim::bytesSent() const
     return state_->sentTotal;
 }
 
+uint64_t SensorSim::bytesQueued() const
+{
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->queuedTotal;
+}
+
 } // namespace sim

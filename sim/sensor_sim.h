@@ -79,6 +79,9 @@ public:
     // Waits until the log holds at least count frames; false on time-out.
     bool waitForFrames(std::size_t count, int timeoutMs) const;
     uint64_t bytesSent() const;   // bytes written to the links since construction
+    // Bytes handed to the links to send since construction; bytesSent()
+    // reaches this figure once all of them are written.
+    uint64_t bytesQueued() const;
 
 private:
     void loadEepromAtPowerOn();

@@ -107,6 +107,8 @@ void SimEngine::onFrame(LinkSession *session, const Frame &frame)
         ++state_.receivedTotal;
         reply = serveRequest(state_, frame, nowMs());
         faults = state_.faults;
+        if (!reply.bytes.empty() && faults.lateEcho.applies(reply.command))
+            state_.faults.lateEcho.on = false;  // one stray frame, not one per request
     }
     state_.logGrew.notify_all();
 
@@ -114,11 +116,25 @@ void SimEngine::onFrame(LinkSession *session, const Frame &frame)
         std::vector<uint8_t> out =
             applyReplyFaults(faults, reply.command, reply.echo, reply.hasMarker, std::move(reply.bytes));
         int delay = faults.delay.applies(reply.command) ? faults.delayMs : 0;
+        if (faults.lateEcho.applies(reply.command) && !session->lastReply().empty()) {
+            std::vector<uint8_t> stray = session->lastReply();
+            logHex("TX late echo", session, stray.data(), stray.size());
+            countQueued(stray.size());
+            // Halfway through a held-back reply, so that the two arrive apart.
+            session->sendFrame(std::move(stray), delay / 2);
+        }
         logHex("TX", session, out.data(), out.size());
+        countQueued(out.size());
         session->sendReply(std::move(out), delay);
     }
     if (faults.closeAfterFrames > 0 && session->framesReceived() >= faults.closeAfterFrames)
         session->closeWhenSent();
+}
+
+void SimEngine::countQueued(std::size_t bytes)
+{
+    std::lock_guard<std::mutex> lock(state_.mutex);
+    state_.queuedTotal += bytes;
 }
 
 void SimEngine::onBytesSent(LinkSession *, const std::vector<uint8_t> &bytes)
@@ -191,6 +207,7 @@ void SimEngine::sendDataFrameToAll(bool withFaults)
         if (!withFaults && !s->idle())
             continue;
         logHex(withFaults ? "TX auto" : "TX unsolicited", s, bytes.data(), bytes.size());
+        countQueued(bytes.size());
         s->sendFrame(bytes, delay);
     }
 }

@@ -45,6 +45,7 @@ private:
     void adopt(LinkSession *session);
     void onFrame(LinkSession *session, const Frame &frame);
     void onBytesSent(LinkSession *session, const std::vector<uint8_t> &bytes);
+    void countQueued(std::size_t bytes);
     void onSessionClosed(LinkSession *session);
     void onTriggerEdge();
     void onUnsolicitedTick();

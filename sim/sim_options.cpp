@@ -222,6 +222,12 @@ bool onWrongEcho(SimConfig *c, const Value &v, std::string *why)
     return true;
 }
 
+bool onLateEcho(SimConfig *c, const Value &v, std::string *why)
+{
+    *why = "expected a command code";
+    return setScope(&c->faults.lateEcho, v);
+}
+
 bool onRowOffset(SimConfig *c, const Value &v, std::string *why)
 {
     long n = 0;
@@ -279,6 +285,7 @@ const OptionEntry kOptions[] = {
     {"wrong-marker", Arg::Optional, onWrongMarker},
     {"wrong-echo", Arg::Optional, onWrongEcho},
     {"row-offset", Arg::Required, onRowOffset},
+    {"late-echo", Arg::Optional, onLateEcho},
     {"delay", Arg::Required, onDelay},
     {"close-after", Arg::Required, onCloseAfter},
     {"unsolicited", Arg::Optional, onUnsolicited},
@@ -367,6 +374,7 @@ std::string simUsage()
         "  --wrong-echo[=FIRST[-LAST][:VALUE|inv][@CMD]]\n"
         "                          change bytes of echoes (default byte 1 to 0x55)\n"
         "  --row-offset N          row replies carry row r+N\n"
+        "  --late-echo[=CMD]       once, repeat the previous reply just before a reply\n"
         "  --delay MS[@CMD]        hold replies back MS milliseconds\n"
         "  --close-after N         close the link after N requests (answered)\n"
         "  --unsolicited[=MS]      extra data frames every MS ms while idle (default 300)\n"

@@ -46,6 +46,7 @@ struct SimState {
     std::vector<Frame> received;       // every complete request, oldest first
     uint64_t receivedTotal = 0;        // including frames dropped from the log
     uint64_t sentTotal = 0;            // replies and unsolicited frames sent
+    uint64_t queuedTotal = 0;          // bytes handed to the links to send
 };
 
 } // namespace sim

@@ -91,6 +91,27 @@ TEST_F(Startup, OverPtyReadsEverything)
     EXPECT_EQ(shown, orvtest::kPtyComPort);
 }
 
+// Replies with a wrong marker, the identification text aside: the device is
+// not taken for a sensor, its "parameters" reach no panel and the settings
+// cannot be accepted.
+TEST_F(Startup, ADeviceAnsweringGarbageIsNotTakenForTheSensor)
+{
+    sim::SimConfig config;
+    config.faults.wrongMarker = {true, sim::kAllCommands};
+    StartSensorTcp(config);
+    sensor_->setRam(DistinctSet());
+    OpenProgram();
+    EXPECT_EQ(Commands(sensor_->receivedFrames()), (std::vector<int>{50, 7, 3, 4}));
+    EXPECT_EQ(Status(), "TIMEOUT");
+    EXPECT_EQ(comecho, 0);
+    int dimmed = 0;
+    GetCtrlAttribute(interfacepanel, INTERFACEP_ButtonAccept, ATTR_DIMMED, &dimmed);
+    EXPECT_EQ(dimmed, 1);
+    unsigned short power = 0;
+    GetCtrlVal(parapanel, PARAP_SlidePower, &power);
+    EXPECT_NE(power, DistinctSet().params[0]);
+}
+
 TEST_F(Startup, IdentificationOfThirtySixLettersShowsAll)
 {
     sim::SimConfig config;
@@ -139,7 +160,8 @@ TEST_F(Startup, RefusedServerShowsTheTcpTextThenTimeout)
     sensor_->stop();
     WriteSettings(1, 1, "127.0.0.1", std::to_string(port));
     OpenProgram();
-    EXPECT_EQ(std::string(szStatus).empty(), false);
+    EXPECT_EQ(ret, -2);
+    EXPECT_STREQ(szStatus, "UnableToEstablishConnection");
     EXPECT_EQ(Status(), "TIMEOUT");
     EXPECT_EQ(tcpcon, 0);
     EXPECT_EQ(IsPanelVisible(interfacepanel), 1);

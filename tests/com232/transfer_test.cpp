@@ -145,11 +145,17 @@ TEST_F(Transfer, FortyByteReplyIsATimeoutOverTcp)
     EXPECT_EQ(comecho, 0);
     EXPECT_EQ(Status(), "TIMEOUT");
     EXPECT_EQ(IsPanelVisible(interfacepanel), 1);
-    // The extra bytes do not shift the next exchange.
+    // The extra bytes do not shift the next exchange: a new set arrives
+    // whole, its last row included.
     sensor_->clearFaults();
+    sim::ParamSet set = sensor_->ram();
+    set.params[0] = static_cast<uint16_t>(paraPower + 1);
+    set.teach[30][5] = static_cast<uint16_t>(paraTeachVec[30][5] + 1);
+    sensor_->setRam(set);
     Press(MAINP_ButtonGet);
     EXPECT_EQ(comecho, 1);
-    EXPECT_EQ(paraPower, sensor_->ram().params[0]);
+    EXPECT_EQ(paraPower, set.params[0]);
+    EXPECT_EQ(paraTeachVec[30][5], set.teach[30][5]);
 }
 
 TEST_F(Transfer, FortyByteReplyIsATimeoutOverPty)
@@ -162,6 +168,8 @@ TEST_F(Transfer, FortyByteReplyIsATimeoutOverPty)
     f.replyBytes = 40;
     sensor_->setFaults(f);
     Press(MAINP_ButtonGet);
+    for (int c : Commands(sensor_->receivedFrames())) fprintf(stderr, "%d ", c);
+    fprintf(stderr, "\nrow30 %d\n", paraTeachVec[30][0]);
     EXPECT_EQ(comecho, 0);
     EXPECT_EQ(Status(), "TIMEOUT");
 }
@@ -238,55 +246,108 @@ TEST_F(Transfer, TimeoutOnParameterReadIsFollowedByOneRowRequest)
     f.noReply.command = 3;
     sensor_->setFaults(f);
     const unsigned short before = paraPower;
+    sim::ParamSet set = sensor_->ram();
+    set.params[0] = static_cast<uint16_t>(before + 1);
+    sensor_->setRam(set);
     Press(MAINP_ButtonGet);
     EXPECT_EQ(Commands(sensor_->receivedFrames()), (std::vector<int>{3, 4}));
     EXPECT_EQ(sim::frameWord(sensor_->receivedFrames()[1], 2), 0);
     EXPECT_EQ(paraPower, before);
 }
 
-TEST_F(Transfer, RowReplyCarryingAnotherRowUpdatesThatRow)
+// The reply to the row 0 request names row 1: row 1 takes it, and the read
+// ends there as a time-out does, with the panels left as they were.
+TEST_F(Transfer, RowReplyNamingAnotherRowUpdatesThatRowAndFailsTheRead)
 {
     Connect();
     sim::ParamSet set = sensor_->ram();
     for (int r = 0; r < 31; ++r)
-        set.teach[r] = {uint16_t(r), uint16_t(r), uint16_t(r), uint16_t(r), uint16_t(r),
-                        uint16_t(r)};
+        set.teach[r] = {uint16_t(900 + r), 1, 2, 3, 4, 5};
     sensor_->setRam(set);
+    const unsigned short row0 = paraTeachVec[0][0];
     sim::FaultConfig f;
-    f.rowOffset = 1;  // the reply to row 6 carries row 7
+    f.rowOffset = 1;
     sensor_->setFaults(f);
     Press(MAINP_ButtonGet);
-    // Each reply went to the row it names: rows 1 to 30 hold the sensor's rows,
-    // row 0 (named by no reply) kept what it had.
-    const unsigned short row0 = paraTeachVec[0][0];
-    EXPECT_EQ(paraTeachVec[7][0], 7);
-    EXPECT_EQ(paraTeachVec[7][5], 7);
-    EXPECT_EQ(paraTeachVec[1][0], 1);
-    EXPECT_EQ(row0, sim::defaultParamSet().teach[0][0]);
+    EXPECT_EQ(Commands(sensor_->receivedFrames()), (std::vector<int>{3, 4}));
+    EXPECT_EQ(paraTeachVec[1][0], 901);
+    EXPECT_EQ(paraTeachVec[0][0], row0);
+    EXPECT_EQ(Status(), "TIMEOUT");
+    unsigned short cell = 0;
+    GetTableCellVal(ttpanel, TTP_GridCtt, MakePoint(1, 2), &cell);
+    EXPECT_NE(cell, 901);
 }
 
-TEST_F(Transfer, RowRepliesWithAWrongMarkerChangeNothingAndTheReadGoesOn)
+// Replies that are not answers: a wrong marker on a row reply, a row reply
+// where the parameter reply belongs. Either fails the read at once; the
+// panels keep what they showed.
+TEST_F(Transfer, ReplyWithAWrongMarkerOrCommandFailsTheRead)
 {
     Connect();
+    unsigned short shown = 0;
+    GetCtrlVal(parapanel, PARAP_SlidePower, &shown);
     sim::ParamSet set = sensor_->ram();
-    set.params[0] = 321;
-    set.teach[4][0] = 4444;
+    set.params[0] = static_cast<uint16_t>(shown + 1);
     sensor_->setRam(set);
-    const unsigned short rowBefore = paraTeachVec[4][0];
     sim::FaultConfig f;
-    f.wrongMarker.on = true;
-    f.wrongMarker.command = 4;
+    f.wrongMarker = {true, 4};
     sensor_->setFaults(f);
     Press(MAINP_ButtonGet);
-    EXPECT_EQ(Commands(sensor_->receivedFrames()).size(), 32u);  // nothing cut short
-    EXPECT_EQ(comecho, 1);
-    EXPECT_EQ(paraPower, 321);                 // the parameter reply was good
-    EXPECT_EQ(paraTeachVec[4][0], rowBefore);  // the rows were not taken
-    EXPECT_NE(Status(), "TIMEOUT");
-    // The program still answers: a clean read afterwards takes the rows.
+    EXPECT_EQ(Commands(sensor_->receivedFrames()), (std::vector<int>{3, 4}));
+    EXPECT_EQ(comecho, 0);
+    EXPECT_EQ(Status(), "TIMEOUT");
+    unsigned short power = 0;
+    GetCtrlVal(parapanel, PARAP_SlidePower, &power);
+    EXPECT_EQ(power, shown);
+
+    // A late row reply arrives where the parameter reply is awaited.
+    sensor_->clearFrameLog();
+    set.params[0] = static_cast<uint16_t>(shown + 2);
+    sensor_->setRam(set);
+    f = {};
+    f.lateEcho = {true, 3};
+    f.delay = {true, sim::kAllCommands};
+    f.delayMs = 40;
+    sensor_->setFaults(f);
+    const unsigned short powerBefore = paraPower;
+    Press(MAINP_ButtonGet);
+    EXPECT_EQ(comecho, 0);
+    EXPECT_EQ(paraPower, powerBefore);  // the real reply, late, was never taken
+    EXPECT_EQ(Commands(sensor_->receivedFrames()), (std::vector<int>{3, 4}));
+}
+
+// A late copy of the previous reply, with every reply held back a little so
+// that each arrives after the next request went out: without a check every
+// later reply would be taken one request late and row 30 never read.
+TEST_F(Transfer, OneStrayFrameBeforeAReplyFailsTheRead)
+{
+    Connect();  // the start-up read left row 30's reply as the link's last
+    unsigned short shown = 0;
+    GetCtrlVal(parapanel, PARAP_SlidePower, &shown);
+    sim::ParamSet set = sensor_->ram();
+    set.params[0] = static_cast<uint16_t>(shown + 1);
+    set.teach[30] = {30001, 30002, 30003, 30004, 30005, 30006};
+    sensor_->setRam(set);
+    sim::FaultConfig f;
+    f.lateEcho = {true, 4};
+    f.delay = {true, sim::kAllCommands};
+    f.delayMs = 40;
+    sensor_->setFaults(f);
+    Press(MAINP_ButtonGet);
+    EXPECT_EQ(comecho, 0);
+    EXPECT_EQ(Status(), "TIMEOUT");
+    unsigned short power = 0;
+    GetCtrlVal(parapanel, PARAP_SlidePower, &power);
+    EXPECT_EQ(power, shown);  // the panels were not refreshed
+    // Once the late reply to row 0 has come, the next read drops it and is
+    // back in step.
+    const uint64_t queued = sensor_->bytesQueued();
+    ASSERT_TRUE(WaitUntil([&] { return sensor_->bytesSent() >= queued; }, 2.0));
     sensor_->clearFaults();
     Press(MAINP_ButtonGet);
-    EXPECT_EQ(paraTeachVec[4][0], 4444);
+    EXPECT_EQ(comecho, 1);
+    EXPECT_EQ(paraPower, set.params[0]);
+    EXPECT_EQ(paraTeachVec[30][0], 30001);
 }
 
 TEST_F(Transfer, UnsolicitedDataDoNotShiftTheNextReply)
@@ -299,7 +360,10 @@ TEST_F(Transfer, UnsolicitedDataDoNotShiftTheNextReply)
     // may still be on its way when the request goes out.
     PauseProcessingEvents(0.3);
     sensor_->clearFaults();
-    const sim::ParamSet set = sensor_->ram();
+    sim::ParamSet set = sensor_->ram();
+    set.params[0] = static_cast<uint16_t>(paraPower + 1);
+    set.teach[30][5] = static_cast<uint16_t>(paraTeachVec[30][5] + 1);
+    sensor_->setRam(set);
     Press(MAINP_ButtonGet);
     EXPECT_EQ(comecho, 1);
     EXPECT_EQ(paraPower, set.params[0]);
