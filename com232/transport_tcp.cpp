@@ -14,17 +14,28 @@
 namespace orvelle {
 
 namespace {
-constexpr int kScratchBytes = 1024;
+constexpr int kScratchBytes = 16 * 1024;
+// Most bytes dropped in one go: more than a connection buffers, yet a peer
+// that never pauses cannot keep the program in the loop.
+constexpr int kDropLimitBytes = 256 * 1024;
 // The callback takes what has arrived and returns; the rest of a reply comes
 // with the next data-ready event. A short read wait covers a reply split
 // over two segments without holding the window still.
 constexpr int kCallbackReadWaitMs = 20;
 double replyLimitS = kReplyLimitS;  // limit of the wait in progress
+bool replyAwaited = false;          // WaitReplyTcp is waiting for a reply
+char scratch[kScratchBytes];        // bytes nobody wants land here
 
-void DropUnsolicited(unsigned handle)
+// Reads and drops what has arrived on the connection, at most
+// kDropLimitBytes; whatever comes after goes with the next data event.
+void DropArrived(unsigned handle)
 {
-    char scratch[kScratchBytes];
-    ClientTCPRead(handle, scratch, sizeof scratch, 0);
+    for (int dropped = 0; dropped < kDropLimitBytes;) {
+        const int n = ClientTCPRead(handle, scratch, sizeof scratch, 0);
+        if (n <= 0)
+            return;
+        dropped += n;
+    }
 }
 
 }  // namespace
@@ -35,9 +46,7 @@ void DropStaleTcpData()
 {
     if (tcpcon == 0)
         return;
-    char scratch[kScratchBytes];
-    while (ClientTCPRead(g_hconversation, scratch, sizeof scratch, 0) > 0) {
-    }
+    DropArrived(g_hconversation);
 }
 
 namespace {
@@ -92,10 +101,12 @@ int ClientTCPCB(unsigned handle, int event, int, void *)
     case TCP_DATAREADY:
         if (streamrec)
             break;  // a triggered recording reads the stream itself
-        if (bytesToRead > 0)
+        // Bytes that come while no reply is awaited (unsolicited, or late
+        // after a time-out) are read and dropped, never left to pile up.
+        if (replyAwaited && bytesToRead > 0)
             StoreReplyBytes(handle);
         else
-            DropUnsolicited(handle);
+            DropArrived(handle);
         break;
     case TCP_DISCONNECT:
         // Mark the link dead before the popup's own event loop runs, so a
@@ -113,6 +124,7 @@ int ClientTCPCB(unsigned handle, int event, int, void *)
 void WaitReplyTcp(double limitS)
 {
     replyLimitS = limitS;
+    replyAwaited = true;
     tstart = Timer();
     while (bytesToRead > 0) {
         ProcessSystemEvents();
@@ -120,6 +132,7 @@ void WaitReplyTcp(double limitS)
         if (tdiff > limitS || tcpcon == 0)
             break;
     }
+    replyAwaited = false;
     replyLimitS = kReplyLimitS;
 }
 

@@ -29,6 +29,11 @@
 namespace {
 
 constexpr int kMaxPort = 65535;
+// Bytes a connection holds that nobody has read yet. Beyond it the socket
+// stops taking data from the system, whose flow control then holds the
+// peer back: a peer sending faster than the program reads cannot fill the
+// memory.
+constexpr qint64 kReadBufferBytes = 64 * 1024;
 
 std::string g_lastError;
 
@@ -100,6 +105,7 @@ int ConnectToTCPServer(unsigned *conversationHandle, int portNumber, const char 
         return kTCP_InvalidParameter;
     }
     auto *socket = new QTcpSocket(QCoreApplication::instance());
+    socket->setReadBufferSize(kReadBufferBytes);
     socket->connectToHost(QString::fromUtf8(serverHostName), static_cast<quint16>(portNumber));
     WaitForConnected(socket, timeoutMs);
     const std::string where = std::string(serverHostName) + ":" + std::to_string(portNumber);
