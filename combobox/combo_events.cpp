@@ -163,6 +163,20 @@ void FocusBackwards(ComboRecord *c)
     }
 }
 
+// The list opens on the entry the text box holds, or on the first.
+void MarkTypedEntry(ComboRecord *c)
+{
+    int length = 0, index = -1;
+    GetCtrlAttribute(c->panel, c->textCtrl, ATTR_STRING_TEXT_LENGTH, &length);
+    auto *text = static_cast<char *>(std::malloc(static_cast<std::size_t>(length) + 1));
+    if (!text)
+        return;
+    GetCtrlVal(c->panel, c->textCtrl, text, static_cast<std::size_t>(length) + 1);
+    GetIndexFromValue(c->panel, c->listCtrl, &index, text);
+    std::free(text);
+    SetCtrlIndex(c->panel, c->listCtrl, index >= 0 ? index : 0);
+}
+
 void HandleKey(ComboRecord *c, int key)
 {
     const int keyClass = key == kShiftTab ? key : (key & VAL_VKEY_MASK);
@@ -171,6 +185,7 @@ void HandleKey(ComboRecord *c, int key)
     case VAL_DOWN_ARROW_VKEY:
         c->keyboardOpen = 1;
         SetActiveCtrl(c->panel, c->listCtrl);
+        MarkTypedEntry(c);
         FakeKeystroke(kOpenListKey);
         break;
     case VAL_BACKSPACE_VKEY:

@@ -6,6 +6,7 @@
 #include "app/state.h"
 #include "com232/status_display.h"
 #include "com232/transport.h"
+#include "combobox/combobox.h"
 #include "gui/link_test.h"
 #include "platform/formatio/formatio.h"
 #include "platform/rs232/rs232.h"
@@ -84,8 +85,29 @@ void InitConnectPanel()
         return;
     const int tcp = comprotocol == 1 ? 1 : 0;
     SetCtrlAttribute(interfacepanel, INTERFACEP_EditSelectComPort, ATTR_VISIBLE, 1 - tcp);
-    SetCtrlAttribute(interfacepanel, INTERFACEP_StringIpAdress, ATTR_VISIBLE, tcp);
+    Combo_SetComboAttribute(interfacepanel, INTERFACEP_StringIpAdress, ATTR_COMBO_VISIBLE, tcp);
     SetCtrlAttribute(interfacepanel, INTERFACEP_StringPortNumber, ATTR_VISIBLE, tcp);
+}
+
+int SaveCommunicationSettings()
+{
+    GetCtrlVal(interfacepanel, INTERFACEP_EditCommunicationProtocol, &comprotocol);
+    GetCtrlVal(interfacepanel, INTERFACEP_EditSelectComPort, &comport);
+    GetCtrlVal(interfacepanel, INTERFACEP_StringIpAdress, ipBuf);
+    GetCtrlVal(interfacepanel, INTERFACEP_StringPortNumber, portNumStr);
+    const int file = OpenFile(conSettingsFileName, VAL_READ_WRITE, VAL_TRUNCATE, VAL_ASCII);
+    if (file < 0)
+        return -1;
+    char line[kNumberLineBytes + 1];
+    bool written = true;
+    Fmt(line, "%s<%i", comprotocol);
+    written = WriteLine(file, line, -1) >= 0 && written;
+    Fmt(line, "%s<%i", comport);
+    written = WriteLine(file, line, -1) >= 0 && written;
+    written = WriteLine(file, ipBuf, -1) >= 0 && written;
+    written = WriteLine(file, portNumStr, -1) >= 0 && written;
+    const bool closed = CloseFile(file) == 0;
+    return written && closed ? 0 : -1;
 }
 
 void TryToConnect()

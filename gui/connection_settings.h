@@ -10,6 +10,11 @@ namespace orvelle {
 void GetConnectionSettingsFromFile();
 // Reads the protocol selector and shows the COM port or the server fields.
 void InitConnectPanel();
+// Reads the four settings controls into their variables and replaces
+// "ComSettings.cfg" whole with them (protocol, COM port, server, TCP port,
+// one per line). Returns 0, or -1 when the file could not be written; the
+// old file then stays as it was.
+int SaveCommunicationSettings();
 // Connects with the values on the interface panel and runs the connection
 // test; a failed opening ends in SetPopupTimeout.
 void TryToConnect();

@@ -5,7 +5,9 @@
 #include "gui/data_folder.h"
 #include "gui/live_display.h"
 #include "gui/panel_binding.h"
+#include "gui/port_list.h"
 #include "gui/recorder.h"
+#include "gui/server_history.h"
 #include "gui/work_area.h"
 #include "logo/logo.h"
 #include "platform/userint/userint.h"
@@ -26,6 +28,8 @@ void InitAll()
     DispVis();
     ShowLogo({mainpanel, MAINP_LogoBox, MAINP_LogoPicture}, kMakerLogoVariant);
     GetPanelValues();
+    InitServerHistory();
+    ShowComPortList();
     GetConnectionSettingsFromFile();
     InitConnectPanel();
     SetButtonsDimmed(1);

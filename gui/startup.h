@@ -7,7 +7,9 @@ constexpr const char *kComSettingsFile = "ComSettings.cfg";
 constexpr const char *kServerHistoryFile = "IPComboBox.cfg";
 
 // Start values, the settings file names, the start-up displays, the
-// banner, the parameter panel's initial set, then the first connection attempt.
+// banner, the parameter panel's initial set, the server combo box with its
+// history, the port list, the connection settings, then the first connection
+// attempt.
 void InitAll();
 
 }  // namespace orvelle

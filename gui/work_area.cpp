@@ -1,6 +1,7 @@
 #include "gui/work_area.h"
 
 #include "app/state.h"
+#include "gui/port_list.h"
 #include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
@@ -21,6 +22,7 @@ void ShowChildPanel(int which)
         SetCtrlAttribute(mainpanel, MAINP_ButtonConnect, ATTR_CMD_BUTTON_COLOR, kSelectorActiveColor);
         // Accept comes back only with a confirmed connection test.
         SetCtrlAttribute(interfacepanel, INTERFACEP_ButtonAccept, ATTR_DIMMED, 1);
+        ShowComPortList();  // adapters come and go while the program runs
         DisplayPanel(interfacepanel);
         break;
     case kWorkPara:

@@ -13,7 +13,8 @@ constexpr int kSelectorIdleColor = 0xE0E0E0;
 
 // Shows one child panel in the work area (1 interface, 2 parameters, 3 teach
 // table, 5 recorder; anything else leaves it empty) and colours its selector
-// button. Showing the interface panel dims its Accept button.
+// button. Showing the interface panel dims its Accept button and refreshes
+// its port list.
 void ShowChildPanel(int which);
 // Dims (1) or undims (0) the twelve controls that start a transfer, then
 // processes pending events once so the change is drawn.

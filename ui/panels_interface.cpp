@@ -54,7 +54,7 @@ const CtrlDesc kCtrls[] = {
      .items = kProtocolItems, .numItems = 2},
 
     {.id = INTERFACEP_EditSelectComPort, .kind = CTRL_RING, .name = "EditSelectComPort",
-     .label = "COM PORT", .top = kLinkTop, .left = kColL, .width = kColWidth,
+     .label = "COM PORT", .top = kLinkTop, .left = kColL, .width = kFullWidth,
      .height = kCtrlHeight, .callback = "CBF_EditSelectComPort", .dataType = kU16,
      .initial = 1, .items = kComPortItems, .numItems = kComPorts, .visible = 0},
     {.id = INTERFACEP_StringIpAdress, .kind = CTRL_STRING, .name = "StringIpAdress",

@@ -1,0 +1,93 @@
+#include "gui/server_history.h"
+
+#include <cstring>
+
+#include "app/state.h"
+#include "combobox/combobox.h"
+#include "platform/formatio/formatio.h"
+#include "platform/userint/userint.h"
+#include "ui/orvelle_uir.h"
+
+namespace orvelle {
+
+namespace {
+
+constexpr int kHistoryFrameColor = 0xE0E0E0;
+// Bytes per entry in the file with the shortest line end; a file written
+// with CR LF (102 per entry) gives the same count up to 100 entries.
+constexpr long kHistoryLineBytes = kHistoryEntryBytes + 1;
+
+int HistoryListCtrl()
+{
+    const ComboRecord *combo = ComboRecordOf(interfacepanel, INTERFACEP_StringIpAdress);
+    return combo ? combo->listCtrl : 0;
+}
+
+// Writes every entry of the list as 100 bytes (text, then NUL bytes) and a
+// line end. The old file stays unless all of it was written.
+int WriteHistoryFile(int listCtrl)
+{
+    int count = 0;
+    GetNumListItems(interfacepanel, listCtrl, &count);
+    const int file = OpenFile(ipComboBoxFileName, VAL_WRITE_ONLY, VAL_TRUNCATE, VAL_ASCII);
+    if (file < 0)
+        return -1;
+    bool written = true;
+    char entry[kHistoryEntryBytes];
+    for (int i = 0; i < count; ++i) {
+        std::memset(entry, 0, sizeof entry);
+        GetValueFromIndex(interfacepanel, listCtrl, i, entry, sizeof entry);
+        written = WriteLine(file, entry, kHistoryEntryBytes) >= 0 && written;
+    }
+    const bool closed = CloseFile(file) == 0;
+    return written && closed ? 0 : -1;
+}
+
+}  // namespace
+
+void InitServerHistory()
+{
+    Combo_NewComboBox(interfacepanel, INTERFACEP_StringIpAdress);
+    Combo_SetComboAttribute(interfacepanel, INTERFACEP_StringIpAdress, ATTR_COMBO_FRAME_COLOR,
+                            kHistoryFrameColor);
+    long size = 0;
+    if (GetFileInfo(ipComboBoxFileName, &size) != 1)
+        return;
+    const int file = OpenFile(ipComboBoxFileName, VAL_READ_ONLY, VAL_OPEN_AS_IS, VAL_ASCII);
+    if (file < 0)
+        return;
+    // More than ten entries are none the program wrote; a huge file must not
+    // hold up the start.
+    long entries = size / kHistoryLineBytes;
+    if (entries > kHistoryMaxEntries)
+        entries = kHistoryMaxEntries;
+    char line[kHistoryEntryBytes + 1];
+    for (long i = 0; i < entries; ++i) {
+        if (ReadLine(file, line, kHistoryEntryBytes) < 0)
+            break;
+        // The entry's text ends at its first NUL byte.
+        if (line[0] != '\0')
+            Combo_InsertComboItem(interfacepanel, INTERFACEP_StringIpAdress, -1, line);
+    }
+    CloseFile(file);
+}
+
+int UpdateServerHistory()
+{
+    GetCtrlVal(interfacepanel, INTERFACEP_StringIpAdress, ipBuf);
+    const int listCtrl = HistoryListCtrl();
+    if (listCtrl <= 0 || std::strlen(ipBuf) > static_cast<std::size_t>(kHistoryEntryMaxText))
+        return 0;
+    int index = -1;
+    Combo_GetIndexFromValue(interfacepanel, INTERFACEP_StringIpAdress, &index, ipBuf);
+    if (index >= 0)
+        Combo_DeleteComboItem(interfacepanel, INTERFACEP_StringIpAdress, index, 1);
+    Combo_InsertComboItem(interfacepanel, INTERFACEP_StringIpAdress, 0, ipBuf);
+    int count = 0;
+    GetNumListItems(interfacepanel, listCtrl, &count);
+    if (count > kHistoryMaxEntries)
+        Combo_DeleteComboItem(interfacepanel, INTERFACEP_StringIpAdress, kHistoryMaxEntries, -1);
+    return WriteHistoryFile(listCtrl);
+}
+
+}  // namespace orvelle

@@ -1,0 +1,237 @@
+// The interface panel against the simulator: a trial that fails, Discard
+// reconnecting the old settings, Accept saving them for the next start; the
+// server history behind the combo box; the port list naming the devices.
+#include <QDir>
+#include <QFile>
+#include <QTcpServer>
+#include <QTimer>
+#include <algorithm>
+
+#include "combobox/combobox.h"
+#include "support/program_fixture.h"
+
+using namespace orvelle;
+using orvtest::ProgramTest;
+
+namespace {
+
+class ConnectionSettings : public ProgramTest {
+protected:
+    int Dimmed(int panel, int ctrl) const
+    {
+        int d = -1;
+        GetCtrlAttribute(panel, ctrl, ATTR_DIMMED, &d);
+        return d;
+    }
+    std::string Text(int ctrl) const { return StatusText(interfacepanel, ctrl); }
+    std::string Read(const char *name) const
+    {
+        QFile f(QString::fromStdString(Path(name)));
+        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+    }
+    void Write(const char *name, const std::string &bytes)
+    {
+        QFile f(QString::fromStdString(Path(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    void Restart()
+    {
+        orvelle::CloseProgram();
+        uitest::ResetUserInterface();
+        open_ = false;
+        OpenProgram();
+    }
+    // The server history as the combo box lists it.
+    std::vector<std::string> Entries() const
+    {
+        const ComboRecord *combo = ComboRecordOf(interfacepanel, INTERFACEP_StringIpAdress);
+        std::vector<std::string> out;
+        int count = 0;
+        GetNumListItems(interfacepanel, combo->listCtrl, &count);
+        for (int i = 0; i < count; ++i) {
+            char text[128] = "";
+            GetValueFromIndex(interfacepanel, combo->listCtrl, i, text, sizeof text);
+            out.push_back(text);
+        }
+        return out;
+    }
+    void CommitServer(const std::string &text)
+    {
+        ASSERT_EQ(uitest::OperatorSetValue(interfacepanel, INTERFACEP_StringIpAdress, text.c_str()), 0);
+    }
+};
+
+std::string FreeTcpPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return std::to_string(probe.serverPort());  // nothing listens once it closes
+}
+
+TEST_F(ConnectionSettings, TrialDiscardAndAcceptOverTcpAndTheNextStartUsesThem)
+{
+    sim::SimConfig config;
+    config.idText = "SENSOR-A";
+    StartSensorTcp(config);
+    const std::string simPort = std::to_string(sensor_->tcpPort());
+    OpenProgram();
+    ASSERT_EQ(comecho, 1);
+    uitest::InjectEvent(mainpanel, MAINP_ButtonConnect, EVENT_COMMIT);
+    ASSERT_EQ(IsPanelVisible(interfacepanel), 1);
+    EXPECT_EQ(Dimmed(interfacepanel, INTERFACEP_ButtonAccept), 1);
+
+    uitest::OperatorSetValue(interfacepanel, INTERFACEP_StringPortNumber, FreeTcpPort().c_str());
+    uitest::InjectEvent(interfacepanel, INTERFACEP_ButtonTryToConnect, EVENT_COMMIT);
+    EXPECT_EQ(Status(), "TIMEOUT");
+    EXPECT_EQ(Dimmed(interfacepanel, INTERFACEP_ButtonAccept), 1);
+
+    // Discard: the old settings connect again; Accept stays dimmed until the
+    // sensor's identification has come back.
+    sim::FaultConfig slowId;
+    slowId.delay = {true, 7};
+    slowId.delayMs = 300;
+    sensor_->setFaults(slowId);
+    sensor_->clearFrameLog();
+    int dimmedWhileAsking = -1;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const std::vector<uint16_t> cmds = sensor_->receivedCommands();
+        if (dimmedWhileAsking < 0 && std::count(cmds.begin(), cmds.end(), 7) > 0)
+            dimmedWhileAsking = Dimmed(interfacepanel, INTERFACEP_ButtonAccept);
+    });
+    watch.start(5);
+    uitest::InjectEvent(interfacepanel, INTERFACEP_ButtonDiscard, EVENT_COMMIT);
+    watch.stop();
+    sensor_->clearFaults();
+    EXPECT_EQ(dimmedWhileAsking, 1);
+    EXPECT_EQ(Text(INTERFACEP_StringPortNumber), simPort);
+    EXPECT_EQ(Status(), "SENSOR-A");
+    EXPECT_EQ(Dimmed(interfacepanel, INTERFACEP_ButtonAccept), 0);
+    EXPECT_EQ(IsPanelVisible(interfacepanel), 1);
+
+    // A changed COM port number must be tried before it can be accepted.
+    uitest::OperatorSetValue(interfacepanel, INTERFACEP_EditSelectComPort, 4);
+    EXPECT_EQ(Dimmed(interfacepanel, INTERFACEP_ButtonAccept), 1);
+    uitest::InjectEvent(interfacepanel, INTERFACEP_ButtonTryToConnect, EVENT_COMMIT);
+    ASSERT_EQ(Dimmed(interfacepanel, INTERFACEP_ButtonAccept), 0);
+
+    // A file that cannot be replaced: the operator is told, nothing moves.
+    QFile::remove(QString::fromStdString(Path("ComSettings.cfg")));
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(Path("ComSettings.cfg"))));
+    uitest::InjectEvent(interfacepanel, INTERFACEP_ButtonAccept, EVENT_COMMIT);
+    ASSERT_EQ(uitest::PopupLog().size(), 1u);
+    EXPECT_EQ(uitest::PopupLog()[0].title, "ATTENTION!");
+    EXPECT_NE(uitest::PopupLog()[0].text.find(Path("ComSettings.cfg")), std::string::npos);
+    EXPECT_EQ(IsPanelVisible(interfacepanel), 1);
+    ASSERT_TRUE(QDir().rmdir(QString::fromStdString(Path("ComSettings.cfg"))));
+
+    uitest::InjectEvent(interfacepanel, INTERFACEP_ButtonAccept, EVENT_COMMIT);
+    EXPECT_EQ(Read("ComSettings.cfg"), "1\r\n4\r\n127.0.0.1\r\n" + simPort + "\r\n");
+    EXPECT_EQ(IsPanelVisible(parapanel), 1);
+    EXPECT_EQ(IsPanelVisible(interfacepanel), 0);
+
+    sensor_->clearFrameLog();
+    Restart();
+    EXPECT_EQ(comport, 4);
+    EXPECT_EQ(Status(), "SENSOR-A");
+    EXPECT_EQ(comecho, 1);
+}
+
+TEST_F(ConnectionSettings, HistoryIsMostRecentFirstOnceEachAtMostTenOfHundredBytes)
+{
+    WriteSettingsWithoutSensor();
+    OpenProgram();
+    for (int i = 1; i <= 11; ++i)
+        CommitServer("s" + std::to_string(100 + i) + ".example");
+    std::vector<std::string> expected;
+    for (int i = 11; i >= 2; --i)
+        expected.push_back("s" + std::to_string(100 + i) + ".example");
+    EXPECT_EQ(Entries(), expected);
+    const std::string file = Read("IPComboBox.cfg");
+    ASSERT_EQ(file.size(), 10u * 102);
+    EXPECT_EQ(file.substr(0, 102), "s111.example" + std::string(88, '\0') + "\r\n");
+
+    CommitServer("s105.example");
+    const std::vector<std::string> moved = Entries();
+    EXPECT_EQ(moved.front(), "s105.example");
+    EXPECT_EQ(moved.size(), 10u);
+    EXPECT_EQ(std::count(moved.begin(), moved.end(), "s105.example"), 1);
+
+    // Choosing from the drop-down list commits the chosen server.
+    const int list = ComboRecordOf(interfacepanel, INTERFACEP_StringIpAdress)->listCtrl;
+    ASSERT_EQ(uitest::OperatorSetValue(interfacepanel, list, "s108.example"), 0);
+    EXPECT_EQ(Text(INTERFACEP_StringIpAdress), "s108.example");
+    EXPECT_EQ(Entries().front(), "s108.example");
+    EXPECT_EQ(Read("IPComboBox.cfg").substr(0, 12), "s108.example");
+
+    // The field keeps what an entry can hold, and the entry is the field.
+    CommitServer(std::string(120, 'x'));
+    EXPECT_EQ(Text(INTERFACEP_StringIpAdress), std::string(99, 'x'));
+    EXPECT_EQ(Entries().front(), std::string(99, 'x'));
+    EXPECT_EQ(Read("IPComboBox.cfg").substr(0, 101), std::string(99, 'x') + '\0' + '\r');
+    // 60 two-byte characters fit the field but not an entry: no entry at all
+    // rather than a cut one.
+    std::string wide;
+    for (int i = 0; i < 60; ++i)
+        wide += "\xC3\xA4";
+    CommitServer(wide);
+    EXPECT_EQ(Text(INTERFACEP_StringIpAdress), wide);
+    EXPECT_EQ(Entries().front(), std::string(99, 'x'));
+}
+
+TEST_F(ConnectionSettings, HistoryFileSizeDecidesHowManyEntriesLoad)
+{
+    WriteSettingsWithoutSensor();
+    auto entry = [](int i) { return "host" + std::to_string(i) + std::string(95, '\0'); };
+    std::string lf, crlf;
+    for (int i = 0; i < 10; ++i) {
+        lf += entry(i) + "\n";
+        crlf += entry(i) + "\r\n";
+    }
+    const struct {
+        std::string bytes;
+        std::size_t entries;
+    } cases[] = {{lf, 10}, {crlf, 10}, {"alpha\r\nbeta\r\n", 0}};
+    for (const auto &c : cases) {
+        Write("IPComboBox.cfg", c.bytes);
+        if (open_)
+            Restart();
+        else
+            OpenProgram();
+        const std::vector<std::string> got = Entries();
+        ASSERT_EQ(got.size(), c.entries) << c.bytes.size() << " bytes";
+        if (!got.empty()) {
+            EXPECT_EQ(got.front(), "host0");
+            EXPECT_EQ(got.back(), "host9");
+        }
+    }
+}
+
+TEST_F(ConnectionSettings, PortListNamesThePseudoTerminalAndMarksPortsWithoutDevice)
+{
+    StartSensorPty();
+    SetComPortDevice(8, "/nonexistent/orvelle-port");
+    OpenProgram();
+    auto label = [](int port) {
+        int index = -1;
+        GetIndexFromValue(interfacepanel, INTERFACEP_EditSelectComPort, &index, port);
+        char text[600] = "";
+        GetLabelFromIndex(interfacepanel, INTERFACEP_EditSelectComPort, index, text, sizeof text);
+        return std::string(text);
+    };
+    const std::string pty = sensor_->ptyPath();
+    EXPECT_EQ(label(orvtest::kPtyComPort), "COM7  " + pty + "  pseudo-terminal");
+    EXPECT_EQ(label(8), "COM8  /nonexistent/orvelle-port  no device");
+
+    // Opening the panel looks again.
+    SetComPortDevice(8, pty.c_str());
+    uitest::InjectEvent(mainpanel, MAINP_ButtonConnect, EVENT_COMMIT);
+    EXPECT_EQ(label(8), "COM8  " + pty + "  pseudo-terminal");
+    SetComPortDevice(8, nullptr);
+    unsigned short selected = 0;
+    GetCtrlVal(interfacepanel, INTERFACEP_EditSelectComPort, &selected);
+    EXPECT_EQ(selected, orvtest::kPtyComPort);
+}
+
+}  // namespace
