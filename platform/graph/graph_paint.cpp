@@ -407,8 +407,7 @@ void drawPlots(QPainter &p, const GraphFrame &f, const PlotStore &store, std::si
             std::uint32_t(std::min<std::size_t>(to, r.firstPlot + r.plots) - r.firstPlot);
         const std::uint32_t first = r.chain ? a : 0, count = r.chain ? b - a + 1 : r.points;
         ColumnFeed feed(batch, f, clip, s.flags);
-        for (std::uint32_t k = first; k < first + count; ++k)
-            feed.push(store.point(r, k));
+        store.forPoints(r, first, count, [&feed](QPointF pt) { feed.push(pt); });
         feed.finish();
         open = &s;
     }

@@ -11,6 +11,7 @@
 
 #include <QPointF>
 #include <QRgb>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <unordered_map>
@@ -42,6 +43,18 @@ public:
         ++size_;
     }
     const T &operator[](std::size_t i) const { return blocks_[i / kBlock][i % kBlock]; }
+    // Calls f for elements [i, i + n) in order, a block at a time.
+    template <typename F> void forRange(std::size_t i, std::size_t n, F &&f) const
+    {
+        while (n > 0) {
+            const T *block = blocks_[i / kBlock].data();
+            const std::size_t at = i % kBlock, take = std::min(n, kBlock - at);
+            for (const T *p = block + at, *end = p + take; p != end; ++p)
+                f(*p);
+            i += take;
+            n -= take;
+        }
+    }
     std::size_t size() const { return size_; }
     // Drops the elements from n on (n <= size()).
     void truncate(std::size_t n)
@@ -106,6 +119,14 @@ public:
             return {p.x, p.y};
         }
         return wide_[r.first + k];
+    }
+    // Calls f(QPointF) for points [k, k + n) of run r, in order.
+    template <typename F> void forPoints(const Run &r, std::uint32_t k, std::uint32_t n, F &&f) const
+    {
+        if (r.narrow)
+            narrow_.forRange(r.first + k, n, [&f](const Narrow &p) { f(QPointF(p.x, p.y)); });
+        else
+            wide_.forRange(r.first + k, n, f);
     }
     // First point and number of points of plot j of run r.
     static std::uint32_t plotFirst(const Run &r, std::uint32_t j) { return r.chain ? j : 0; }
