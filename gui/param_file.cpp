@@ -13,6 +13,40 @@ namespace orvelle {
 
 namespace {
 
+// Longest line of a parameter file worth reading: a value and its padding.
+constexpr int kLineBytes = 80;
+
+// What separates numbers for FileToArray.
+bool IsGap(char c)
+{
+    return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\f' || c == '\v';
+}
+
+// Whether the file holds exactly anzpara values with no line holding more
+// than one. FileToArray takes the first 202 numbers wherever they stand, so
+// a file of another shape would load shifted or cut short without a word.
+bool OneValuePerLine(const char *path)
+{
+    const int file = OpenFile(path, VAL_READ_ONLY, VAL_OPEN_AS_IS, VAL_ASCII);
+    if (file < 0)
+        return false;
+    char line[kLineBytes + 1];
+    int values = 0;
+    bool fits = true;
+    int n = 0;
+    while (fits && (n = ReadLine(file, line, kLineBytes)) >= 0) {
+        int fields = 0;
+        for (int i = 0; i < n; ++i)
+            if (!IsGap(line[i]) && (i == 0 || IsGap(line[i - 1])))
+                ++fields;
+        // A longer line is no padded value either.
+        fits = fields <= 1 && n < kLineBytes;
+        values += fields;
+    }
+    CloseFile(file);
+    return fits && n == kFmtEndOfFile && values == anzpara;
+}
+
 int AskForParameterFile()
 {
     return FileSelectPopup(proj_dir, "Parameter.ini", "*.ini", "Parameter", VAL_OK_BUTTON, 0, 0,
@@ -65,8 +99,9 @@ void ReadParaFromFile()
     word image[kPpWords];
     const int result = FileToArray(file_name, image, VAL_UNSIGNED_SHORT_INTEGER, anzpara, 1,
                                    VAL_GROUPS_TOGETHER, VAL_GROUPS_AS_COLUMNS, VAL_ASCII);
-    if (result < 0) {
-        ReportFileProblem("The parameter file could not be loaded:", ReadProblem(result));
+    if (result < 0 || !OneValuePerLine(file_name)) {
+        ReportFileProblem("The parameter file could not be loaded:",
+                          ReadProblem(result < 0 ? result : kFmtBadFormat));
         return;
     }
     std::memcpy(pp, image, sizeof(word) * anzpara);

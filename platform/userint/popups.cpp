@@ -93,9 +93,15 @@ QString runFileDialog(const char *defaultDirectory, const char *defaultFileSpec,
     QFileDialog dialog(popupParent(), plat::fromUtf8(title));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ReadOnly, !allowMakeDirectory);
-    bool save = buttonLabel == VAL_SAVE_BUTTON || buttonLabel == VAL_OK_BUTTON;
+    // Save asks before an existing file is replaced. OK takes an existing
+    // or a new name and asks nothing: the caller knows whether the file is
+    // to be read or written. Load and Select take existing files only.
+    const bool save = buttonLabel == VAL_SAVE_BUTTON;
+    const bool anyName = save || buttonLabel == VAL_OK_BUTTON;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(anyName ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (buttonLabel == VAL_OK_BUTTON)
+        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("OK"));
     dialog.setNameFilters(nameFilters(fileTypeList));
     QString dir = plat::fromUtf8(defaultDirectory);
     dialog.setDirectory(dir.isEmpty() ? QDir::currentPath() : dir);

@@ -144,6 +144,9 @@ TEST_F(ParamFile, LineEndsAndPaddingOfEitherSideLoad)
         text = "   15  " + text.substr(text.find(eol));  // blanks on both sides of line 1
         const std::string path = Path("eol.ini");
         WriteText(path, text);
+        // Each pass starts from values the file does not hold.
+        SetCtrlVal(parapanel, PARAP_SlidePower, static_cast<unsigned short>(0));
+        SetTableCellVal(ttpanel, TTP_GridCtt, MakePoint(6, 31), static_cast<unsigned short>(0));
         Get(path);
         unsigned short power = 0, cell = 0;
         GetCtrlVal(parapanel, PARAP_SlidePower, &power);
@@ -160,9 +163,14 @@ TEST_F(ParamFile, BadFilesChangeNothingAndSaySo)
     std::string nonNumeric = Image("\r\n");
     nonNumeric.replace(nonNumeric.find("\r\n") + 2, 2, "ab");
     std::string tooLarge = "70000\r\n" + Image("\r\n").substr(Image("\r\n").find("\r\n") + 2);
+    const std::string tooLong = Image("\r\n") + "7\r\n";
+    std::string twoOnALine = Image("\r\n");
+    twoOnALine.replace(twoOnALine.find("\r\n"), 2, " ");  // lines 1 and 2 joined: 202 values
     const std::pair<std::string, std::string> cases[] = {
-        {"short.ini", shortFile}, {"letters.ini", nonNumeric}, {"large.ini", tooLarge}};
+        {"short.ini", shortFile}, {"letters.ini", nonNumeric}, {"large.ini", tooLarge},
+        {"long.ini", tooLong},    {"pair.ini", twoOnALine}};
     const auto before = PanelSnapshot();
+    std::string shortProblem;
     for (const auto &[name, text] : cases) {
         const std::string path = Path(name.c_str());
         WriteText(path, text);
@@ -171,7 +179,16 @@ TEST_F(ParamFile, BadFilesChangeNothingAndSaySo)
         EXPECT_EQ(PanelSnapshot(), before) << name;
         ASSERT_EQ(Messages().size(), 1u) << name;
         EXPECT_EQ(Messages()[0].title, "ATTENTION!");
-        EXPECT_NE(Messages()[0].text.find(path), std::string::npos) << name;
+        const std::string shown = Messages()[0].text;
+        const auto at = shown.find(path);
+        ASSERT_NE(at, std::string::npos) << name;
+        // Too many values, or two on a line, say what a short file says.
+        const std::string problem = shown.substr(at + path.size());
+        if (name == "short.ini")
+            shortProblem = problem;
+        if (name == "long.ini" || name == "pair.ini") {
+            EXPECT_EQ(problem, shortProblem) << name;
+        }
     }
     uitest::ClearPopupLog();
     Get(Path("missing.ini"));

@@ -152,6 +152,32 @@ TEST_F(RealPopups, FileDialogStartsWhereAskedAndReturnsTheChoice)
     EXPECT_STREQ(path, "kept");
 }
 
+// The OK dialog serves reading and writing alike: it takes a new name, and
+// choosing an existing file asks no question about replacing it.
+TEST_F(RealPopups, OkFileDialogTakesExistingAndNewNamesWithoutAskingToReplace)
+{
+    QTemporaryDir dir;
+    QFile f(dir.filePath("Parameter.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    QString label;
+    bool asksToReplace = true, takesNewNames = false;
+    whenShown<QFileDialog>([&](QFileDialog *d) {
+        label = d->labelText(QFileDialog::Accept);
+        asksToReplace = d->acceptMode() == QFileDialog::AcceptSave &&
+                        !d->testOption(QFileDialog::DontConfirmOverwrite);
+        takesNewNames = d->fileMode() == QFileDialog::AnyFile;
+        static_cast<QDialog *>(d)->accept();
+    });
+    char path[512] = "";
+    EXPECT_EQ(FileSelectPopup(dir.path().toUtf8().constData(), "Parameter.ini", "*.ini",
+                              "Parameter", VAL_OK_BUTTON, 0, 0, 1, 1, path),
+              VAL_EXISTING_FILE_SELECTED);
+    EXPECT_EQ(label, "OK");
+    EXPECT_FALSE(asksToReplace);
+    EXPECT_TRUE(takesNewNames);
+}
+
 TEST_F(RealPopups, WaitCursorTogglesOnce)
 {
     EXPECT_EQ(SetWaitCursor(1), 0);
