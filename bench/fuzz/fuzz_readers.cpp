@@ -1,7 +1,7 @@
 // Random-input runs of the program's decoders and file readers: reply frames
-// into the parameter block and the measurement variables, the parameter file
-// and the connection settings file. Each input must be taken or refused
-// whole, never crash, never write past the tables. Prints the inputs tried
+// into the parameter block and the measurement variables, the parameter file,
+// the connection settings file and the server history. Each input must be
+// taken or refused whole, never crash, never write past the tables. Prints the inputs tried
 // beside the failures allowed (0).
 #include <QApplication>
 #include <QTemporaryDir>
@@ -10,12 +10,16 @@
 #include <random>
 #include <string>
 
+#include "app/callbacks.h"
 #include "app/state.h"
 #include "com232/conversions.h"
 #include "com232/frame.h"
+#include "combobox/combobox.h"
 #include "gui/connection_settings.h"
+#include "gui/server_history.h"
 #include "platform/formatio/formatio.h"
 #include "platform/userint/userint.h"
+#include "ui/orvelle_uir.h"
 
 using namespace orvelle;
 
@@ -105,6 +109,39 @@ int FuzzSettingsFiles(const std::string &dir)
     return failures;
 }
 
+// Server history files: any content loads at most ten entries of at most
+// 99 bytes each into the combo box's list.
+int FuzzHistoryFiles(const std::string &dir)
+{
+    RegisterOrvelleResource();
+    RegisterOrvelleCallbacks();
+    interfacepanel = LoadPanel(0, kUirFile, INTERFACEP);
+    if (interfacepanel < 0)
+        return 1;
+    std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s/IPComboBox.cfg", dir.c_str());
+    int failures = 0;
+    for (int i = 0; i < kRounds / 10; ++i) {
+        std::string text = RandomText(i % 2 == 0);
+        if (i % 3 == 0)  // the size of a real file, random bytes in it
+            text.resize(static_cast<std::size_t>(1010 + i % 11), '\0');
+        WriteFileText(ipComboBoxFileName, text);
+        InitServerHistory();
+        const ComboRecord *combo = ComboRecordOf(interfacepanel, INTERFACEP_StringIpAdress);
+        int count = 0;
+        GetNumListItems(interfacepanel, combo->listCtrl, &count);
+        failures += count > kHistoryMaxEntries;
+        for (int k = 0; k < count; ++k) {
+            int length = 0;
+            GetValueLengthFromIndex(interfacepanel, combo->listCtrl, k, &length);
+            failures += length > kHistoryEntryMaxText * 3;  // a byte may widen to a 3-byte U+FFFD
+        }
+        if (count > 0)
+            Combo_DeleteComboItem(interfacepanel, INTERFACEP_StringIpAdress, 0, -1);
+    }
+    DiscardPanel(interfacepanel);
+    return failures;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -119,6 +156,7 @@ int main(int argc, char **argv)
         {"reply frames", kRounds, FuzzFrames()},
         {"parameter files", kRounds / 10, FuzzParameterFiles(d)},
         {"connection settings files", kRounds / 10, FuzzSettingsFiles(d)},
+        {"server history files", kRounds / 10, FuzzHistoryFiles(d)},
     };
     bool ok = true;
     for (const Run &r : runs) {
