@@ -1,7 +1,6 @@
 // The combo box's events: completion while typing, the keys that open the
 // list or step over its button, a chosen entry copied into the text box, and
 // everything passed on to the owner as events of the text box.
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 
@@ -23,13 +22,17 @@ int CallOwner(ComboRecord *c, int event, int eventData1, int eventData2)
                             eventData2);
 }
 
+// ASCII letters only: the operator's locale must not change what matches.
+char AsciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // Whether text begins with prefix, ASCII letters compared without case.
 bool StartsWithNoCase(const char *text, const char *prefix, std::size_t prefixLength)
 {
     for (std::size_t i = 0; i < prefixLength; ++i) {
-        if (text[i] == '\0' ||
-            std::toupper(static_cast<unsigned char>(text[i])) !=
-                std::toupper(static_cast<unsigned char>(prefix[i])))
+        if (text[i] == '\0' || AsciiUpper(text[i]) != AsciiUpper(prefix[i]))
             return false;
     }
     return true;
@@ -51,7 +54,8 @@ int FindFirstMatch(ComboRecord *c, const char *typed, char **match)
         auto *entry = static_cast<char *>(std::malloc(static_cast<std::size_t>(length) + 1));
         if (!entry)
             return -1;
-        if (GetValueFromIndex(c->panel, c->listCtrl, i, entry, static_cast<std::size_t>(length) + 1) >= 0 &&
+        const std::size_t size = static_cast<std::size_t>(length) + 1;
+        if (GetValueFromIndex(c->panel, c->listCtrl, i, entry, size) >= 0 &&
             StartsWithNoCase(entry, typed, typedLength)) {
             *match = entry;
             return 0;

@@ -118,7 +118,8 @@ int FuzzHistoryFiles(const std::string &dir)
     interfacepanel = LoadPanel(0, kUirFile, INTERFACEP);
     if (interfacepanel < 0)
         return 1;
-    std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s/IPComboBox.cfg", dir.c_str());
+    std::snprintf(ipComboBoxFileName, sizeof ipComboBoxFileName, "%s/IPComboBox.cfg",
+                  dir.c_str());
     int failures = 0;
     for (int i = 0; i < kRounds / 10; ++i) {
         std::string text = RandomText(i % 2 == 0);

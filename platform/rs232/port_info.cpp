@@ -66,7 +66,8 @@ int GetComPortInfos(ComPortInfo *infos, int count)
         info = ComPortInfo{};
         const QString device = QString::fromStdString(serial::ResolveDevice(i + 1));
         CopyText(info.device, device);
-        const QString canonical = device.isEmpty() ? QString() : QFileInfo(device).canonicalFilePath();
+        const QString canonical =
+            device.isEmpty() ? QString() : QFileInfo(device).canonicalFilePath();
         if (canonical.isEmpty())
             continue;
         if (const auto it = known.find(canonical); it != known.end()) {

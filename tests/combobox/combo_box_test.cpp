@@ -73,7 +73,10 @@ protected:
     void TearDown() override { uitest::ResetUserInterface(); }
 
     QLineEdit *Edit(int ctrl) { return static_cast<QLineEdit *>(uitest::CtrlWidget(panel_, ctrl)); }
-    QComboBox *List(int ctrl) { return static_cast<QComboBox *>(uitest::CtrlWidget(panel_, ListOf(ctrl))); }
+    QComboBox *List(int ctrl)
+    {
+        return static_cast<QComboBox *>(uitest::CtrlWidget(panel_, ListOf(ctrl)));
+    }
     int ListOf(int ctrl) { return ComboRecordOf(panel_, ctrl)->listCtrl; }
     void Fill(int ctrl, std::initializer_list<const char *> entries)
     {
@@ -206,7 +209,8 @@ TEST_F(ComboBox, ErrorsForControlsAndAttributesThatDoNotFit)
               UIEInvalidAttribute);
     EXPECT_EQ(Combo_SetComboAttribute(panel_, C_SERVER, 15, 0), UIEInvalidAttribute);
     EXPECT_EQ(Combo_GetComboAttribute(panel_, C_SERVER, 0, &value), UIEInvalidAttribute);
-    EXPECT_EQ(Combo_GetComboAttribute(panel_, C_SERVER, ATTR_COMBO_TEXT_FONT_NAME_LENGTH, &value), 0);
+    EXPECT_EQ(
+        Combo_GetComboAttribute(panel_, C_SERVER, ATTR_COMBO_TEXT_FONT_NAME_LENGTH, &value), 0);
     EXPECT_GT(value, 0);
 }
 
@@ -238,6 +242,15 @@ TEST_F(ComboBox, AttributesMoveEveryPartAndEntriesDeleteToTheEnd)
     EXPECT_EQ(index, 9);
     Combo_GetIndexFromValue(panel_, C_SERVER, &index, "10");
     EXPECT_EQ(index, -1);
+    // The owner hears a value change at once and the commit from the event loop.
+    ownerEvents.clear();
+    SendValChangedEvent(ComboRecordOf(panel_, C_SERVER));
+    ASSERT_EQ(ownerEvents.size(), 1u);
+    EXPECT_EQ(ownerEvents[0].event, EVENT_VAL_CHANGED);
+    QTest::qWait(1);
+    ASSERT_EQ(ownerEvents.size(), 2u);
+    EXPECT_EQ(ownerEvents[1].event, EVENT_COMMIT);
+
     EXPECT_EQ(Combo_DiscardComboBox(panel_, C_SERVER), 0);
     EXPECT_EQ(uitest::CtrlWidget(panel_, list), nullptr);
     EXPECT_EQ(Combo_InsertComboItem(panel_, C_SERVER, 0, "x"), UIEInvalidControlType);

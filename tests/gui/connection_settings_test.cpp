@@ -58,7 +58,8 @@ protected:
     }
     void CommitServer(const std::string &text)
     {
-        ASSERT_EQ(uitest::OperatorSetValue(interfacepanel, INTERFACEP_StringIpAdress, text.c_str()), 0);
+        ASSERT_EQ(
+            uitest::OperatorSetValue(interfacepanel, INTERFACEP_StringIpAdress, text.c_str()), 0);
     }
 };
 

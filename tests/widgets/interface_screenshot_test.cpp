@@ -26,7 +26,8 @@ protected:
     static void SaveWithList(QWidget *window, QComboBox *list, const char *name)
     {
         QWidget *popup = list ? list->view()->window() : nullptr;
-        const QPoint at = popup ? popup->mapToGlobal(QPoint()) - window->mapToGlobal(QPoint()) : QPoint();
+        const QPoint origin = window->mapToGlobal(QPoint());
+        const QPoint at = popup ? popup->mapToGlobal(QPoint()) - origin : QPoint();
         const QRect all = popup ? window->rect().united(QRect(at, popup->size())) : window->rect();
         const QPixmap base = window->grab();
         QPixmap canvas(all.size() * base.devicePixelRatio());
@@ -73,7 +74,8 @@ TEST_F(InterfaceScreenshots, PortListAndServerHistoryOpen)
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 
-    auto *ports = static_cast<QComboBox *>(uitest::CtrlWidget(interfacepanel, INTERFACEP_EditSelectComPort));
+    auto *ports = static_cast<QComboBox *>(
+        uitest::CtrlWidget(interfacepanel, INTERFACEP_EditSelectComPort));
     ports->showPopup();
     ASSERT_TRUE(ports->view()->isVisible());
     ExpectEntriesWhole(ports);
@@ -83,7 +85,8 @@ TEST_F(InterfaceScreenshots, PortListAndServerHistoryOpen)
     SetComPortDevice(8, nullptr);
 
     uitest::OperatorSetValue(interfacepanel, INTERFACEP_EditCommunicationProtocol, 1);
-    auto *server = static_cast<QLineEdit *>(uitest::CtrlWidget(interfacepanel, INTERFACEP_StringIpAdress));
+    auto *server = static_cast<QLineEdit *>(
+        uitest::CtrlWidget(interfacepanel, INTERFACEP_StringIpAdress));
     SetActiveCtrl(interfacepanel, INTERFACEP_StringIpAdress);
     server->clear();
     QTest::keyClicks(server, "se");
