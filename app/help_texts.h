@@ -66,5 +66,7 @@ extern const char InfoEditID[];
 void ShowHelp(const char *text);
 // The same with the title "Info" (three controls use it).
 void ShowHelpInfo(const char *text);
+// Gives every control that has a help text that text as its tooltip.
+void SetHelpTooltips();
 
 }  // namespace orvelle

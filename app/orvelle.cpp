@@ -3,8 +3,10 @@
 #include <initializer_list>
 
 #include "app/callbacks.h"
+#include "app/help_texts.h"
 #include "app/state.h"
 #include "gui/startup.h"
+#include "gui/window_size.h"
 #include "gui/work_area.h"
 #include "platform/userint/resource.h"
 #include "platform/tcp/tcpsupp.h"
@@ -62,6 +64,8 @@ int OpenProgram()
         SetPanelPos(panel, kWorkAreaTop, kWorkAreaLeft);
     SetPanelPos(datapanel, kDataAreaTop, kDataAreaLeft);
     SetPanelPos(graphpanel, kDataAreaTop, kDataAreaLeft);
+    SetHelpTooltips();
+    LoadWindowSizes();
     ShowChildPanel(kWorkPara);
     DisplayPanel(datapanel);
     DisplayPanel(mainpanel);
@@ -74,6 +78,7 @@ void CloseProgram()
     if (tcpcon > 0)
         DisconnectFromTCPServer(g_hconversation);
     tcpcon = 0;
+    SaveWindowSizes();
     DiscardPanel(colbigpanel);
     DiscardPanel(mainpanel);
 }

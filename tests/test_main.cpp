@@ -1,12 +1,31 @@
 // Shared entry point of the test binaries: a QApplication on the offscreen
 // platform, so widget code runs headless.
 #include <QApplication>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
+
+namespace {
+
+// The offscreen platform's own screen is 800 x 800, smaller than the main
+// window: the tests get a desktop screen, and beside it, to the right, the
+// small screen of a panel PC (1024 x 600).
+constexpr char kScreens[] =
+    R"({"screens": [)"
+    R"({"name": "desktop", "x": 0, "y": 0, "width": 3840, "height": 2160, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},)"
+    R"({"name": "panel-pc", "x": 3840, "y": 0, "width": 1024, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1})"
+    R"(]})";
+
+}  // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryFile screens;
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if ((platform.isEmpty() || platform == "offscreen") && screens.open()) {
+        screens.write(kScreens);
+        screens.flush();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -33,4 +33,5 @@ extern const PanelDesc kColbigPanelDesc = {
     .resourceId = COLBIGP, .name = "COLBIGP", .title = "V-No:",
     .top = 120, .left = 960, .width = kWidth, .height = kHeight,
     .callback = "CBF_COLBIGP", .ctrls = kCtrls, .numCtrls = sizeof kCtrls / sizeof kCtrls[0],
+    .sizable = 1, .scaleContents = 1,
 };

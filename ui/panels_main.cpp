@@ -82,4 +82,5 @@ extern const PanelDesc kMainPanelDesc = {
     .resourceId = MAINP, .name = "MAINP", .title = "ORVELLE V3.1",
     .top = 40, .left = 40, .width = kWidth, .height = kHeight,
     .callback = "CBF_MAINP", .ctrls = kCtrls, .numCtrls = sizeof kCtrls / sizeof kCtrls[0],
+    .sizable = 1, .scaleContents = 1,
 };

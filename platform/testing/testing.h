@@ -39,6 +39,8 @@ void ClearPopupLog();
 // The real widget behind a panel or control, for QTest clicks and grabs.
 QWidget *PanelWidget(int panel);
 QWidget *CtrlWidget(int panel, int control);
+// The ids of every control of a panel, those made at run time included.
+std::vector<int> CtrlIds(int panel);
 
 // Graph introspection.
 struct PlotInfo {

@@ -141,6 +141,15 @@ QWidget *CtrlWidget(int panel, int control)
     return plat::ctrlWidget(panel, control);
 }
 
+std::vector<int> CtrlIds(int panel)
+{
+    std::vector<int> ids;
+    if (plat::Panel *p = plat::findPanel(panel))
+        for (const auto &entry : p->ctrls)
+            ids.push_back(entry.first);
+    return ids;
+}
+
 void ResetUserInterface()
 {
     if (QWidget *popup = QApplication::activePopupWidget())

@@ -93,8 +93,11 @@ bool handleMouse(QObject *obj, QMouseEvent *me)
     QWidget *panelW = plat::panelWidget(t.panel);
     if (event == EVENT_NONE || !panelW || !t.widget->isEnabled())
         return false;
-    QPoint at = panelW->mapFromGlobal(me->globalPosition().toPoint());
-    plat::dispatch(t.panel, t.ctrl, event, at.y(), at.x());
+    // The place in the panel's pixels at 100 %, whatever its window's size.
+    const QPointF at = panelW->mapFromGlobal(me->globalPosition());
+    const plat::Panel *p = plat::findPanel(t.panel);
+    plat::dispatch(t.panel, t.ctrl, event, static_cast<int>(at.y() / p->scaleY),
+                   static_cast<int>(at.x() / p->scaleX));
     if (t.ctrl == 0)
         return !plat::findPanel(t.panel);
     Ctrl *c = plat::findCtrl(t.panel, t.ctrl);

@@ -1,16 +1,34 @@
 // Panel attributes: title, geometry, visibility, dimming, and what the combo
 // box walks (number of controls, active control, first control).
+#include <algorithm>
+
 #include "platform/userint/ui_model.h"
 
 namespace {
 
-// Top-level panels keep the fixed size they were given.
+// A child panel's size is in its parent's pixels at 100 %. A window takes the
+// size; one that is not sizable keeps it fixed.
 void resizePanel(plat::Panel &p, int width, int height)
 {
-    if (p.parent == 0)
-        p.widget->setFixedSize(width, height);
-    else
+    if (p.parent != 0) {
+        p.designWidth = width;
+        p.designHeight = height;
+        plat::placeChildPanel(p);
+        return;
+    }
+    if (p.sizable)
         p.widget->resize(width, height);
+    else
+        p.widget->setFixedSize(width, height);
+    plat::panelResized(p.handle);
+}
+
+// Place and size: a child panel's at 100 %, a window's on the screen.
+QRect panelGeometry(const plat::Panel &p)
+{
+    if (p.parent != 0)
+        return QRect(p.designLeft, p.designTop, p.designWidth, p.designHeight);
+    return QRect(p.widget->x(), p.widget->y(), p.widget->width(), p.widget->height());
 }
 
 }  // namespace
@@ -23,12 +41,15 @@ int GetPanelAttribute(int panel, int attribute, int *value)
     if (!value)
         return UIEBadValueType;
     QWidget *w = p->widget;
+    const QRect g = panelGeometry(*p);
     switch (attribute) {
-    case ATTR_TOP: *value = w->y(); return 0;
-    case ATTR_LEFT: *value = w->x(); return 0;
-    case ATTR_WIDTH: *value = w->width(); return 0;
-    case ATTR_HEIGHT: *value = w->height(); return 0;
+    case ATTR_TOP: *value = g.top(); return 0;
+    case ATTR_LEFT: *value = g.left(); return 0;
+    case ATTR_WIDTH: *value = g.width(); return 0;
+    case ATTR_HEIGHT: *value = g.height(); return 0;
     case ATTR_VISIBLE: *value = w->isHidden() ? 0 : 1; return 0;
+    case ATTR_SIZABLE: *value = p->sizable ? 1 : 0; return 0;
+    case ATTR_SCALE_CONTENTS_ON_RESIZE: *value = p->scaleContents ? 1 : 0; return 0;
     case ATTR_DIMMED: *value = p->dimmed ? 1 : 0; return 0;
     case ATTR_NUM_CTRLS: *value = static_cast<int>(p->ctrls.size()); return 0;
     case ATTR_ACTIVE_CTRL: *value = GetActiveCtrl(panel); return 0;
@@ -59,11 +80,25 @@ int SetPanelAttribute(int panel, int attribute, int value)
     if (!p)
         return UIEHandleInvalid;
     QWidget *w = p->widget;
+    const QRect g = panelGeometry(*p);
     switch (attribute) {
-    case ATTR_TOP: w->move(w->x(), value); return 0;
-    case ATTR_LEFT: w->move(value, w->y()); return 0;
-    case ATTR_WIDTH: resizePanel(*p, value, w->height()); return 0;
-    case ATTR_HEIGHT: resizePanel(*p, w->width(), value); return 0;
+    case ATTR_TOP: return SetPanelPos(panel, value, g.left());
+    case ATTR_LEFT: return SetPanelPos(panel, g.top(), value);
+    case ATTR_WIDTH: resizePanel(*p, std::max(0, value), g.height()); return 0;
+    case ATTR_HEIGHT: resizePanel(*p, g.width(), std::max(0, value)); return 0;
+    case ATTR_SIZABLE:
+        if (p->parent != 0)
+            return UIEInvalidAttribute;
+        p->sizable = value != 0;
+        plat::applySizable(*p);
+        return 0;
+    case ATTR_SCALE_CONTENTS_ON_RESIZE:
+        if (p->parent != 0)
+            return UIEInvalidAttribute;
+        p->scaleContents = value != 0;
+        if (p->scaleContents)
+            plat::panelResized(panel);
+        return 0;
     case ATTR_VISIBLE: return value ? DisplayPanel(panel) : HidePanel(panel);
     case ATTR_DIMMED:
         p->dimmed = value != 0;

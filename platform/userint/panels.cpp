@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+#include <QWindow>
 
 #include "platform/userint/registry.h"
 #include "platform/userint/ui_model.h"
@@ -36,9 +38,23 @@ protected:
         p.setPen(plat::toQColor(kChildFrameGrey));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    void resizeEvent(QResizeEvent *) override { plat::panelResized(handle_); }
+    // A window moved to a smaller screen shrinks to fit it.
+    void showEvent(QShowEvent *) override
+    {
+        if (parentWidget() || watchingScreen_ || !windowHandle())
+            return;
+        watchingScreen_ = true;
+        const int handle = handle_;
+        // After the move that changed the screen has been taken in.
+        connect(windowHandle(), &QWindow::screenChanged, this, [this, handle](QScreen *) {
+            QTimer::singleShot(0, this, [handle] { plat::fitToScreen(handle); });
+        });
+    }
 
 private:
     int handle_;
+    bool watchingScreen_ = false;
 };
 
 std::map<int, std::unique_ptr<plat::Panel>> &panels()
@@ -71,15 +87,24 @@ QWidget *makePanelWidget(plat::Panel &p, const PanelDesc &desc, QWidget *parentW
         pal.setColor(QPalette::Window, plat::toQColor(desc.backgroundColor));
         w->setPalette(pal);
     }
+    p.designTop = desc.top;
+    p.designLeft = desc.left;
+    p.designWidth = desc.width;
+    p.designHeight = desc.height;
+    p.widget = w;
     if (parentWidget) {
-        w->setGeometry(desc.left, desc.top, desc.width, desc.height);
         w->hide();
+        plat::placeChildPanel(p);  // at the parent's scale
     } else {
+        p.sizable = desc.sizable != 0;
+        p.scaleContents = desc.scaleContents != 0;
         w->setWindowTitle(p.title);
-        w->setFixedSize(desc.width, desc.height);
+        w->resize(desc.width, desc.height);
+        plat::applySizable(p);
         w->move(desc.left, desc.top);
     }
     plat::tagPanelWidget(w, p.handle);
+    w->setAccessibleName(p.title);
     return w;
 }
 
@@ -203,10 +228,12 @@ int DisplayPanel(int panel)
     if (!p)
         return UIEHandleInvalid;
     p->widget->show();
-    if (p->parent != 0)
+    if (p->parent != 0) {
         p->widget->raise();
-    else
+    } else {
+        plat::fitToScreen(panel);
         p->widget->activateWindow();
+    }
     plat::noteActivePanel(panel);
     return 0;
 }
@@ -228,12 +255,20 @@ int DiscardPanel(int panel)
     return 0;
 }
 
+// A child panel's place is in its parent's pixels at 100 %; a window's is
+// on the screen.
 int SetPanelPos(int panel, int top, int left)
 {
     plat::Panel *p = plat::findPanel(panel);
     if (!p)
         return UIEHandleInvalid;
-    p->widget->move(left, top);
+    if (p->parent != 0) {
+        p->designTop = top;
+        p->designLeft = left;
+        plat::placeChildPanel(*p);
+    } else {
+        p->widget->move(left, top);
+    }
     return 0;
 }
 

@@ -54,6 +54,8 @@ struct PanelDesc {
     const CtrlDesc *ctrls;
     int numCtrls;
     int backgroundColor = -1;
+    int sizable = 0;          // windows: the operator may resize them
+    int scaleContents = 0;    // windows: contents follow the window's size
 };
 
 struct CallbackEntry {

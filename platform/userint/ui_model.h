@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QLabel>
 #include <QPointer>
 #include <QString>
@@ -63,6 +64,8 @@ struct Ctrl {
     int shownIndex = -1;            // rings: the index the operator last saw
     bool unlisted = false;          // rings: showing a code no item carries, as the last entry
     int unlistedValue = 0;          // that code
+    QString toolTip;                // shown on hover; empty: none
+    QImage picture;                 // pictures: the image as loaded, refitted at every size
 };
 
 struct Panel {
@@ -79,6 +82,12 @@ struct Panel {
     int nextCtrlId = 1;
     int activeCtrl = 0;
     bool dimmed = false;
+    // Child panels: place and size in the parent's pixels at 100 %. Windows:
+    // the size their contents were designed for.
+    int designTop = 0, designLeft = 0, designWidth = 0, designHeight = 0;
+    bool sizable = false;           // windows: the operator may resize them
+    bool scaleContents = false;     // windows: contents follow the window's size
+    double scaleX = 1, scaleY = 1;  // scale the contents are shown at
 };
 
 // ---- records (panels.cpp) -------------------------------------------------
@@ -98,6 +107,9 @@ const PanelDesc *findPanelDesc(const char *resourceFile, int resourceId);
 // ---- controls (ctrl_factory.cpp) ----------------------------------------
 // Builds a control from its description on the panel; returns 0 or a code.
 int buildCtrl(Panel &panel, const CtrlDesc &desc);
+// Names the control for screen readers: its caption, else a readable form
+// of its name, else its kind.
+void applyAccessibleName(Ctrl &ctrl);
 // Applies the Qt tab chain and stacking order after either changed.
 void applyTabOrder(Panel &panel);
 void applyZOrder(Panel &panel);
@@ -105,8 +117,26 @@ void applyZOrder(Panel &panel);
 void placeLabel(Ctrl &ctrl);
 // Refreshes the widget's look from the record (colours, font, dimmed).
 void applyLook(Ctrl &ctrl);
+// Refreshes only the font, at the scale of the control's panel.
+void applyFont(Ctrl &ctrl);
 // Shows the record's value in the widget without raising events.
 void showValue(Ctrl &ctrl);
+
+// ---- scaling (panel_scale.cpp) ---------------------------------------------
+// Puts the control's widget and caption at its record's geometry times the
+// scale of its panel.
+void placeCtrl(Ctrl &ctrl);
+// The factor fonts of the panel's controls are scaled by.
+double fontScale(int panel);
+// A window's size changed: contents that follow it are laid out again.
+void panelResized(int handle);
+// Shrinks a sizable window that is larger than the free area of its screen,
+// keeping its proportions, and moves it onto that screen.
+void fitToScreen(int handle);
+// Sets the window's size limits from its sizable state.
+void applySizable(Panel &panel);
+// Places a child panel at its design geometry times the parent's scale.
+void placeChildPanel(Panel &panel);
 
 // ---- values (ctrl_values.cpp) --------------------------------------------
 bool isNumericKind(int kind);

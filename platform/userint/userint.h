@@ -82,7 +82,8 @@ enum CtrlAttribute : int {
     ATTR_FRAME_COLOR,           // int 0xRRGGBB
     ATTR_LABEL_TEXT,            // string
     ATTR_LABEL_COLOR,           // int (table rows: row label colour)
-    ATTR_TOP, ATTR_LEFT, ATTR_WIDTH, ATTR_HEIGHT,  // int, panel pixels at 100 %
+    // int, panel pixels at 100 %; for a window its size and place on the screen
+    ATTR_TOP, ATTR_LEFT, ATTR_WIDTH, ATTR_HEIGHT,
     ATTR_TEXT_FONT,             // string
     ATTR_TEXT_FONT_NAME_LENGTH, // int, read only
     ATTR_TEXT_POINT_SIZE,       // int
@@ -109,6 +110,9 @@ enum CtrlAttribute : int {
     ATTR_PANEL_FIRST_CTRL,      // panel, read only: first control in tab order, 0 none
     ATTR_NEXT_CTRL,             // read only: the next control in tab order, 0 after the last
     ATTR_NUM_ROWS, ATTR_NUM_COLUMNS, // table, read only
+    ATTR_TOOLTIP_TEXT,          // string shown while the pointer rests on the control
+    ATTR_SIZABLE,               // panel, int 0/1: the operator may resize the window
+    ATTR_SCALE_CONTENTS_ON_RESIZE, // panel, int 0/1: controls, fonts and graphs follow its size
 };
 constexpr int VAL_HOT = 1;
 constexpr int VAL_INDICATOR = 2;

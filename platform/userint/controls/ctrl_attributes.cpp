@@ -27,13 +27,16 @@ AttrType typeOf(int attribute)
     case ATTR_MIN_VALUE:
     case ATTR_MAX_VALUE: return AttrType::Double;
     case ATTR_LABEL_TEXT:
-    case ATTR_TEXT_FONT: return AttrType::Text;
+    case ATTR_TEXT_FONT:
+    case ATTR_TOOLTIP_TEXT: return AttrType::Text;
     case ATTR_CALLBACK_DATA: return AttrType::Pointer;
     case ATTR_CALLBACK_FUNCTION_POINTER: return AttrType::Function;
     case ATTR_TITLE:
     case ATTR_NUM_CTRLS:
     case ATTR_ACTIVE_CTRL:
-    case ATTR_PANEL_FIRST_CTRL: return AttrType::None;  // panel attributes
+    case ATTR_PANEL_FIRST_CTRL:
+    case ATTR_SIZABLE:
+    case ATTR_SCALE_CONTENTS_ON_RESIZE: return AttrType::None;  // panel attributes
     default:
         return attribute >= ATTR_DIMMED && attribute <= ATTR_NUM_COLUMNS ? AttrType::Int
                                                                          : AttrType::None;
@@ -80,7 +83,9 @@ bool applies(int kind, int attribute)
     case ATTR_TITLE:
     case ATTR_NUM_CTRLS:
     case ATTR_ACTIVE_CTRL:
-    case ATTR_PANEL_FIRST_CTRL: return false;
+    case ATTR_PANEL_FIRST_CTRL:
+    case ATTR_SIZABLE:
+    case ATTR_SCALE_CONTENTS_ON_RESIZE: return false;
     default: return typeOf(attribute) != AttrType::None;
     }
 }
@@ -120,21 +125,31 @@ int indexIn(const std::vector<int> &order, int id)
     return it == order.end() ? -1 : static_cast<int>(it - order.begin());
 }
 
+// Geometry is kept at 100 %; the widget shows it at its panel's scale.
+QRect designGeometry(const Ctrl &c)
+{
+    if (!c.autoSize)
+        return QRect(c.left, c.top, c.width, c.height);
+    // A text that fits itself: its size at 100 % follows from the widget's.
+    const double s = plat::fontScale(c.panel);
+    return QRect(c.left, c.top, static_cast<int>(std::lround(c.widget->width() / s)),
+                 static_cast<int>(std::lround(c.widget->height() / s)));
+}
+
 void setGeometryPart(Ctrl &c, int attribute, int value)
 {
-    QRect g = c.widget->geometry();
+    QRect g = designGeometry(c);
     switch (attribute) {
     case ATTR_TOP: g.moveTop(value); break;
     case ATTR_LEFT: g.moveLeft(value); break;
     case ATTR_WIDTH: g.setWidth(std::max(0, value)); c.autoSize = false; break;
     default: g.setHeight(std::max(0, value)); c.autoSize = false; break;
     }
-    c.widget->setGeometry(g);
     c.top = g.top();
     c.left = g.left();
     c.width = g.width();
     c.height = g.height();
-    plat::placeLabel(c);
+    plat::placeCtrl(c);
 }
 
 // A list changing between text and number values converts its items.
@@ -323,14 +338,16 @@ int getInt(Ctrl &c, int attribute, int *value)
         *value = colourOr(c.labelColor, c.label ? c.label->palette().color(QPalette::WindowText)
                                                 : pal.color(QPalette::WindowText));
         return 0;
-    case ATTR_TOP: *value = w->y(); return 0;
-    case ATTR_LEFT: *value = w->x(); return 0;
-    case ATTR_WIDTH: *value = w->width(); return 0;
-    case ATTR_HEIGHT: *value = w->height(); return 0;
+    case ATTR_TOP: *value = designGeometry(c).top(); return 0;
+    case ATTR_LEFT: *value = designGeometry(c).left(); return 0;
+    case ATTR_WIDTH: *value = designGeometry(c).width(); return 0;
+    case ATTR_HEIGHT: *value = designGeometry(c).height(); return 0;
     case ATTR_TEXT_FONT_NAME_LENGTH:
         *value = static_cast<int>(fontNameOf(c).toUtf8().size());
         return 0;
-    case ATTR_TEXT_POINT_SIZE: *value = c.pointSize > 0 ? c.pointSize : w->font().pointSize(); return 0;
+    case ATTR_TEXT_POINT_SIZE:
+        *value = c.pointSize > 0 ? c.pointSize : QApplication::font().pointSize();
+        return 0;
     case ATTR_TEXT_BOLD: *value = c.bold; return 0;
     case ATTR_TEXT_ITALIC: *value = c.italic; return 0;
     case ATTR_CTRL_STYLE: *value = c.kind; return 0;
@@ -413,6 +430,13 @@ int SetCtrlAttribute(int panel, int control, int attribute, const char *value)
         plat::applyLook(*c);
         return 0;
     }
+    if (attribute == ATTR_TOOLTIP_TEXT) {
+        c->toolTip = QString::fromUtf8(value);
+        c->widget->setToolTip(c->toolTip);
+        // Screen readers offer the same help.
+        c->widget->setAccessibleDescription(c->toolTip);
+        return 0;
+    }
     c->labelText = QString::fromUtf8(value);
     if (c->kind == CTRL_TEXT_MSG) {
         // A text message's label is its text.
@@ -421,6 +445,7 @@ int SetCtrlAttribute(int panel, int control, int attribute, const char *value)
             c->widget->adjustSize();
     }
     plat::placeLabel(*c);
+    plat::applyAccessibleName(*c);
     return 0;
 }
 
@@ -490,6 +515,8 @@ int GetCtrlAttribute(int panel, int control, int attribute, char *value, std::si
         return plat::copyOut(fontNameOf(*c), value, size);
     if (attribute == ATTR_LABEL_TEXT)
         return plat::copyOut(c->labelText, value, size);
+    if (attribute == ATTR_TOOLTIP_TEXT)
+        return plat::copyOut(c->toolTip, value, size);
     return UIEBadValueType;
 }
 

@@ -31,8 +31,7 @@ constexpr DefaultSize kDefaultSizes[] = {
     {CTRL_STRIP_CHART, 300, 200},  {CTRL_DECORATION, 100, 50},   {CTRL_PICTURE, 100, 100},
     {CTRL_LIST_BUTTON, 20, 20},
 };
-constexpr int kRowPadding = 6;
-constexpr int kUnlimitedEntry = 32767;  // QLineEdit's own maximum  // table row height beyond the text
+constexpr int kUnlimitedEntry = 32767;  // QLineEdit's own maximum
 
 // Events for the operator's actions on each kind. Lookups go by id, so a
 // control discarded by its own callback is simply not found.
@@ -164,8 +163,7 @@ QWidget *makeTable(Ctrl &c, const CtrlDesc &d, QWidget *parent)
         }
     }
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + kRowPadding);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);  // height: applyFont
     c.rowLabelColors.assign(rows, 0x000000);
     int panel = c.panel, id = c.id;
     QObject::connect(table, &QTableWidget::itemChanged, table, [panel, id](QTableWidgetItem *it) {
@@ -237,6 +235,45 @@ QWidget *makeWidget(Ctrl &c, const CtrlDesc &d, QWidget *parent)
         return pic;
     }
     default: return nullptr;
+    }
+}
+
+// "StringIpAdress" reads "String Ip Adress".
+QString readableName(const QString &name)
+{
+    QString out;
+    for (int i = 0; i < name.size(); ++i) {
+        const QChar ch = name[i];
+        const bool boundary = i > 0 && ((ch.isUpper() && !name[i - 1].isUpper()) ||
+                                        (ch.isDigit() && !name[i - 1].isDigit()));
+        if (boundary || (ch == '_' && !out.endsWith(' ')))
+            out += ' ';
+        if (ch != '_')
+            out += ch;
+    }
+    return out.trimmed();
+}
+
+const char *kindName(int kind)
+{
+    switch (kind) {
+    case CTRL_COMMAND_BUTTON: return "button";
+    case CTRL_TOGGLE_BUTTON: return "toggle button";
+    case CTRL_NUMERIC: return "number";
+    case CTRL_RING: return "selector";
+    case CTRL_SLIDE: return "slide";
+    case CTRL_BINARY_SWITCH: return "switch";
+    case CTRL_STRING: return "text field";
+    case CTRL_TEXT_MSG: return "text";
+    case CTRL_TEXT_BOX: return "text box";
+    case CTRL_BAR: return "bar";
+    case CTRL_TABLE: return "table";
+    case CTRL_GRAPH: return "graph";
+    case CTRL_STRIP_CHART: return "strip chart";
+    case CTRL_DECORATION: return "frame";
+    case CTRL_PICTURE: return "picture";
+    case CTRL_LIST_BUTTON: return "list button";
+    default: return "control";
     }
 }
 
@@ -340,7 +377,7 @@ int buildFrom(plat::Panel &p, const CtrlDesc &d)
     if (!c.widget)
         return UIEInvalidControlType;
     p.ctrls[c.id] = std::move(rec);
-    c.widget->setGeometry(c.left, c.top, std::max(0, c.width), std::max(0, c.height));
+    c.widget->setGeometry(c.left, c.top, std::max(0, c.width), std::max(0, c.height));  // placeCtrl scales it
     c.widget->setContextMenuPolicy(Qt::NoContextMenu);
     if (!captionInWidget(c.kind)) {
         c.label = new QLabel(p.widget);
@@ -349,7 +386,8 @@ int buildFrom(plat::Panel &p, const CtrlDesc &d)
     setInitialValue(c, d);
     plat::applyLook(c);
     plat::showValue(c);
-    plat::placeLabel(c);
+    plat::placeCtrl(c);
+    plat::applyAccessibleName(c);
     plat::bindShortcut(c);
     plat::tagCtrlWidget(c.widget, p.handle, c.id);
     c.widget->setVisible(c.visible);
@@ -386,6 +424,20 @@ void placeLabel(Ctrl &c)
     c.label->move(g.left(), std::max(0, g.top() - c.label->height() - 1));
     c.label->setVisible(c.visible && !c.labelText.isEmpty());
     c.label->setEnabled(!c.dimmed);
+}
+
+void applyAccessibleName(Ctrl &c)
+{
+    if (!c.widget)
+        return;
+    QString name = c.labelText.simplified();
+    if (c.kind == CTRL_TEXT_MSG && name.isEmpty())
+        name = static_cast<QLabel *>(c.widget.data())->text().simplified();
+    if (name.isEmpty())
+        name = readableName(c.name);
+    if (name.isEmpty())
+        name = QString::fromLatin1(kindName(c.kind));
+    c.widget->setAccessibleName(name);
 }
 
 // Qt's tab chain follows the tab positions; controls that take no focus

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,6 +22,7 @@ constexpr int kButtonBorderColor = 0x7A7A7A;
 constexpr int kButtonFocusColor = 0x3C78C8;
 constexpr int kDisabledTextColor = 0xA0A0A0;
 constexpr int kPressedDarkerPercent = 115;
+constexpr int kRowPadding = 6;  // table row height beyond the text
 
 QString cssColor(const QColor &c)
 {
@@ -62,6 +64,14 @@ QFont fontOf(const Ctrl &c)
         f.setFamily(c.fontName);
     if (c.pointSize > 0)
         f.setPointSize(c.pointSize);
+    // In a window whose contents follow its size the text grows with it.
+    const double scale = plat::fontScale(c.panel);
+    if (scale != 1.0) {
+        if (f.pointSizeF() > 0)
+            f.setPointSizeF(f.pointSizeF() * scale);
+        else if (f.pixelSize() > 0)
+            f.setPixelSize(std::max(1, static_cast<int>(f.pixelSize() * scale + 0.5)));
+    }
     f.setBold(c.bold);
     f.setItalic(c.italic);
     return f;
@@ -134,11 +144,24 @@ void applyMode(Ctrl &c)
 
 namespace plat {
 
-void applyLook(Ctrl &c)
+void applyFont(Ctrl &c)
 {
     if (!c.widget)
         return;
     c.widget->setFont(fontOf(c));
+    if (c.kind == CTRL_TABLE) {
+        auto *table = static_cast<QTableWidget *>(c.widget.data());
+        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + kRowPadding);
+    }
+    if (c.autoSize)
+        c.widget->adjustSize();
+}
+
+void applyLook(Ctrl &c)
+{
+    if (!c.widget)
+        return;
+    applyFont(c);
     if (c.kind == CTRL_COMMAND_BUTTON || c.kind == CTRL_TOGGLE_BUTTON)
         styleButton(c);
     applyPalette(c);
@@ -151,8 +174,6 @@ void applyLook(Ctrl &c)
         c.label->setPalette(pal);
         c.label->setEnabled(!c.dimmed);
     }
-    if (c.autoSize)
-        c.widget->adjustSize();
 }
 
 }  // namespace plat

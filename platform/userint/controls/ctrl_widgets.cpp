@@ -121,7 +121,10 @@ double SlideWidget::valueOfPosition(int position) const
 
 void SlideWidget::resizeEvent(QResizeEvent *)
 {
-    int valueWidth = std::min(kSlideValueWidth, width() / 3);
+    // The value's room grows with the text when the window is scaled.
+    const double appPoints = QApplication::font().pointSizeF();
+    const double grow = appPoints > 0 && font().pointSizeF() > 0 ? font().pointSizeF() / appPoints : 1.0;
+    int valueWidth = std::min(static_cast<int>(kSlideValueWidth * std::max(1.0, grow)), width() / 3);
     slider_->setGeometry(0, 0, width() - valueWidth - 4, height());
     int h = std::min(height(), fontMetrics().height() + 6);
     valueLabel_->setGeometry(width() - valueWidth, (height() - h) / 2, valueWidth, h);
