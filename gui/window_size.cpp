@@ -1,11 +1,9 @@
 #include "gui/window_size.h"
 
-#include <cstdio>
-
 #include "app/state.h"
+#include "gui/data_folder.h"
 #include "platform/formatio/formatio.h"
 #include "platform/userint/userint.h"
-#include "platform/utility/utility.h"
 
 namespace orvelle {
 
@@ -16,11 +14,12 @@ constexpr int kFieldWidth = 5;
 constexpr int kSmallestSide = 100; // pixels; anything below is no size a window had
 constexpr int kLargestSide = 16384;
 
+// Beside the connection settings.
 void SizeFilePath(char (&path)[kPathBytes])
 {
     char dir[kPathBytes] = "";
-    GetProjectDir(dir);
-    std::snprintf(path, sizeof path, "%s%s%s", dir, PathSeparator(), kWindowSizeFile);
+    GetDataFolder(dir);
+    DataFilePath(dir, kWindowSizeFile, path);
 }
 
 bool Plausible(int width, int height)

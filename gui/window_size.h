@@ -1,5 +1,6 @@
 // The sizes of the two windows that grow (the main window and the big
-// display), kept from one run to the next in "WindowSize.cfg".
+// display), kept from one run to the next in "WindowSize.cfg" in the
+// program's data folder.
 #pragma once
 
 namespace orvelle {
