@@ -1,5 +1,6 @@
 #include "gui/main_graphs.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/userint/userint.h"
@@ -26,10 +27,10 @@ void DensityBand(word s, word t, short *upper, short *lower)
 {
     int u = static_cast<int>(s) + t;
     int l = static_cast<int>(s) - t;
-    if (u > static_cast<int>(kDensityFullScale))
-        u = static_cast<int>(kDensityFullScale);
-    if (l < 0)
-        l = 0;
+    // Both limits stay on the density scale before they are narrowed to 16
+    // bits: a set value above full scale would otherwise wrap negative.
+    u = std::clamp(u, 0, static_cast<int>(kDensityFullScale));
+    l = std::clamp(l, 0, static_cast<int>(kDensityFullScale));
     *upper = static_cast<short>(u);
     *lower = static_cast<short>(l);
 }

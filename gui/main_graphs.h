@@ -12,8 +12,8 @@ constexpr double kZoomMargin = 25;
 constexpr int kStripPointsPerScreen = 101;
 constexpr double kSymCursorY = 50;
 
-// Upper and lower band limit of set value s with tolerance t: s + t at most
-// 4096, s - t at least 0.
+// Upper and lower band limit of set value s with tolerance t: s + t and
+// s - t, each held to 0 .. 4096.
 void DensityBand(word s, word t, short *upper, short *lower);
 // The zoomed y range of a history: its minimum and maximum, widened by 25
 // below while the minimum is above 25 and above while the maximum is below 4071.

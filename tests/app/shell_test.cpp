@@ -123,8 +123,7 @@ TEST_F(Shell, ClosingTheMainWindowEndsTheLoopThenTheEventLoop)
     QTimer::singleShot(5000, [&] { if (!ended) QuitUserInterface(-99); });
     const int code = RunUserInterface();
     ended = true;
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(poll, 0);
+    EXPECT_EQ(code, 0);  // ended by the close, not by the safety timer
     EXPECT_GT(loopTurns, 0);
 }
 
@@ -147,8 +146,7 @@ TEST_F(Shell, MainWindowScreenshot)
     const QImage image = window->grab().toImage();
     EXPECT_GE(image.width(), 800);
     EXPECT_GE(image.height(), 600);
-    const std::string path = std::string(ORVELLE_BUILD_DIR) + "/main-window.png";
-    EXPECT_TRUE(image.save(QString::fromStdString(path)));
+    EXPECT_TRUE(image.save(QString::fromStdString(Path("main-window.png"))));
     // Not a blank picture: the banner's blue is there.
     bool blue = false;
     for (int x = 0; x < image.width() && !blue; x += 4)

@@ -106,9 +106,7 @@ TEST_F(Conversions, RowReplyChangesOnlyItsRow)
 TEST_F(Conversions, RowReplyPastTheTableIsIgnored)
 {
     SaveTable();
-    word before[kPpWords];
     SetReply(0x00AA, 4, {31, 1, 2, 3, 4, 5, 6});
-    std::memcpy(before, pp, sizeof before);
     CopyPPtoVars();
     SetReply(0x00AA, 4, {0xFFFF, 1, 2, 3, 4, 5, 6});
     CopyPPtoVars();

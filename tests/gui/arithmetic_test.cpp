@@ -56,6 +56,9 @@ TEST(DensityBand, ClampedToFullScale)
     DensityBand(65535, 65535, &u, &l);  // no wrap in the sum
     EXPECT_EQ(u, 4096);
     EXPECT_EQ(l, 0);
+    DensityBand(40000, 100, &u, &l);  // a set value past full scale
+    EXPECT_EQ(u, 4096);
+    EXPECT_EQ(l, 4096);
 }
 
 TEST(SymmetryRange, ClampedToAxis)

@@ -69,10 +69,12 @@ TEST_F(Teach, LastRowStaysAndWithoutIncrementTheRowIsOverwritten)
 {
     SetCtrlVal(ttpanel, TTP_EditNo, static_cast<unsigned short>(30));
     SetCtrlVal(ttpanel, TTP_RadioInc, 1);
-    dataDensity = 1;
+    dataDensity = 4321;
+    dataSym2 = 777;
     TeachDataTo();
     EXPECT_EQ(No(), 30);
-    EXPECT_EQ(Cell(1, 31), 1);
+    EXPECT_EQ(Cell(1, 31), 4321);
+    EXPECT_EQ(Cell(5, 31), 777);
     SetCtrlVal(ttpanel, TTP_RadioInc, 0);
     SetCtrlVal(ttpanel, TTP_EditNo, static_cast<unsigned short>(2));
     dataDensity = 111;
