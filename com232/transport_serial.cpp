@@ -45,7 +45,7 @@ void WaitReplySerial(double limitS)
 {
     tstart = Timer();
     for (;;) {
-        ProcessSystemEvents();
+        ProcessSystemEventsUntil(tstart + limitS);
         dataSize = GetInQLen(comport);
         tdiff = Timer() - tstart;
         if (tdiff > limitS || dataSize >= kFrameBytes)

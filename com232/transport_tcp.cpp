@@ -127,7 +127,7 @@ void WaitReplyTcp(double limitS)
     replyAwaited = true;
     tstart = Timer();
     while (bytesToRead > 0) {
-        ProcessSystemEvents();
+        ProcessSystemEventsUntil(tstart + limitS);
         tdiff = Timer() - tstart;
         if (tdiff > limitS || tcpcon == 0)
             break;

@@ -23,7 +23,7 @@ void PauseProcessingEvents(double seconds)
 {
     const double start = Timer();
     while (Timer() - start < seconds)
-        ProcessSystemEvents();
+        ProcessSystemEventsUntil(start + seconds);
 }
 
 void SetPopupTimeout()

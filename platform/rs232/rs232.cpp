@@ -7,6 +7,7 @@
 // opened again.
 #include "platform/rs232/rs232.h"
 #include "platform/rs232/serial_port_table.h"
+#include "platform/userint/event_wait.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -251,6 +252,7 @@ int ComWrt(int port, const char *buffer, int count)
         sp->clear(QSerialPort::Output);
         return kRs232Timeout;
     }
+    plat::noteLinkActivity();
     return count;
 }
 
@@ -276,6 +278,8 @@ int ComRd(int port, char *buffer, int count)
         if (!sp->waitForReadyRead(RemainingMs(deadline)) && !sp->isOpen())
             return got > 0 ? got : kRs232UnknownIOError;
     }
+    if (got > 0)
+        plat::noteLinkActivity();
     return got;
 }
 
@@ -286,7 +290,8 @@ int GetInQLen(int port)
     QSerialPort *sp = nullptr;
     if (const int rc = OpenPortOrCode(port, &sp); rc < 0)
         return rc;
-    sp->waitForReadyRead(0);
+    if (sp->waitForReadyRead(0))
+        plat::noteLinkActivity();
     if (!sp->isOpen())
         return kRs232PortNotOpen;
     const qint64 n = sp->bytesAvailable();

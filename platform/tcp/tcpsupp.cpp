@@ -15,6 +15,7 @@
 // kTCP_NoConnectionEstablished.
 #include "platform/tcp/tcpsupp.h"
 #include "platform/tcp/tcp_conversation.h"
+#include "platform/userint/event_wait.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -166,6 +167,7 @@ int ClientTCPWrite(unsigned conversationHandle, const void *data, unsigned dataS
         socket->abort();   // a half frame must not go out later
         return kTCP_TimeOutErr;
     }
+    plat::noteLinkActivity();
     return static_cast<int>(dataSize);
 }
 
@@ -199,6 +201,7 @@ int ClientTCPRead(unsigned conversationHandle, void *buffer, unsigned dataSize, 
         if (n < 0)
             return kTCP_ReadFailed;
         c->bytesTaken += static_cast<quint64>(n);
+        plat::noteLinkActivity();
         return static_cast<int>(n);
     }
     return socket->state() == QAbstractSocket::ConnectedState ? kTCP_TimeOutErr : kTCP_ConnectionClosed;

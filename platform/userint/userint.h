@@ -145,10 +145,16 @@ constexpr int VAL_ASCII_KEY_MASK = 0x00FF;
 // ---- event loop ----------------------------------------------------------
 int RunUserInterface();               // returns the code given to QuitUserInterface
 int QuitUserInterface(int returnCode);
-// Processes what is pending and returns. When nothing is pending it waits at
-// most a millisecond or two for something to arrive, so a loop built on it
-// costs next to no processor time and still reacts within milliseconds.
+// Processes what is pending and returns. A lone call never waits. A call
+// that comes right after one which found nothing, with no data moved on a
+// link in between, comes from a waiting loop: it sleeps until the next event
+// (at most 8 ms) and processes it. A loop built on it so reacts at once, costs
+// next to no processor time, and sees its time limit pass at most 8 ms late.
 int ProcessSystemEvents();
+// The same, for a loop that waits until Timer() reaches deadline (seconds)
+// at the latest: a waiting call sleeps until the next event or the deadline,
+// so the loop wakes only when there is something to do.
+int ProcessSystemEventsUntil(double deadline);
 
 // ---- panels --------------------------------------------------------------
 // Builds a panel from a registered resource (see resource.h). parent 0 makes

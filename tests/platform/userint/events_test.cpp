@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <atomic>
 
+#include "platform/utility/utility.h"
 #include "ui_fixture.h"
 
 using namespace uifix;
@@ -116,6 +117,25 @@ TEST_F(EventLoop, ProcessSystemEventsRunsWhatOtherThreadsPost)
     EXPECT_TRUE(delivered);
     // With nothing pending it returns.
     EXPECT_EQ(ProcessSystemEvents(), 0);
+}
+
+// A loop that gives a far deadline still wakes for the first event.
+TEST_F(EventLoop, AWaitingCallWakesForTheNextEventBeforeItsDeadline)
+{
+    constexpr double kDeadlineS = 30.0;
+    std::atomic<bool> delivered{false};
+    QThread *poster = QThread::create([&delivered] {
+        QThread::msleep(50);
+        QTimer::singleShot(0, qApp, [&delivered] { delivered = true; });
+    });
+    const double start = Timer();
+    poster->start();
+    while (!delivered && Timer() - start < kDeadlineS)
+        ProcessSystemEventsUntil(start + kDeadlineS);
+    poster->wait();
+    delete poster;
+    EXPECT_TRUE(delivered);
+    EXPECT_LT(Timer() - start, kDeadlineS / 2);
 }
 
 TEST_F(EventLoop, PanelDiscardedByItsOwnCloseCallback)
