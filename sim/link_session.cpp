@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <thread>
 
 namespace sim {
 
@@ -114,21 +115,34 @@ void LinkSession::pump()
 {
     if (closed_)
         return;
-    int64_t wake = 0;
-    while (!out_.empty()) {
-        if (!pumpChunk(out_.front(), monotonicNs(), &wake))
+    for (;;) {
+        int64_t wake = 0;
+        while (!out_.empty()) {
+            if (!pumpChunk(out_.front(), monotonicNs(), &wake))
+                break;
+            if (closed_)
+                return;
+            out_.pop_front();
+        }
+        if (out_.empty())
             break;
-        if (closed_)
-            return;
-        out_.pop_front();
-    }
-    if (!out_.empty()) {
         int64_t waitNs = std::max<int64_t>(wake - monotonicNs(), 0);
+        // The timer counts whole ms and could hold back the byte that ends
+        // a paced chunk by up to 1 ms; its last fraction of a ms is slept.
+        if (waitNs < kNsPerMs && endsPacedChunk(out_.front())) {
+            std::this_thread::sleep_for(std::chrono::nanoseconds(waitNs));
+            continue;
+        }
         pumpTimer_.start(static_cast<int>((waitNs + kNsPerMs - 1) / kNsPerMs));
         return;
     }
     if (closing_)
         closeWhenDrained();
+}
+
+bool LinkSession::endsPacedChunk(const Chunk &chunk) const
+{
+    return paced_ && chunk.startNs >= 0 && chunk.sent + 1 == chunk.bytes.size();
 }
 
 void LinkSession::closeWhenSent()

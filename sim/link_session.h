@@ -84,6 +84,8 @@ private:
     void enqueue(std::vector<uint8_t> bytes, int64_t notBeforeNs);
     void pump();
     bool pumpChunk(Chunk &chunk, int64_t now, int64_t *wakeNs);
+    // The chunk is on the line and its next byte is its last.
+    bool endsPacedChunk(const Chunk &chunk) const;
     void closeWhenDrained();
     void finishClose();
 
