@@ -97,9 +97,9 @@ void SlowDown()
     tdiff = 0;
     while (static_cast<double>(zeitint) > tdiff) {
         tdiff = Timer() - recstart;
-        // Returns within a few milliseconds when nothing happens, so the
-        // wait costs next to no processor time.
-        ProcessSystemEvents();
+        // Sleeps until an event or the end of the interval, so the wait
+        // costs next to no processor time.
+        ProcessSystemEventsUntil(recstart + zeitint);
         if (poll == 0)
             return;
     }
