@@ -37,15 +37,6 @@ constexpr double kAddLimitUs = 50;
 constexpr double kRedrawLimitMs = 30;
 constexpr int kRedraws = 3;
 
-// Processor time of this thread: the figure that does not grow when other
-// programs share the machine.
-double ThreadCpuSeconds()
-{
-    struct rusage u {};
-    getrusage(RUSAGE_THREAD, &u);
-    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
 std::size_t HeapBytes()
 {
     const struct mallinfo2 m = mallinfo2();

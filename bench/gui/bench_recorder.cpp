@@ -29,15 +29,6 @@ constexpr int kWaitIntervalS = 2;
 constexpr double kWaitCpuLimit = 3.0;    // % of one core while waiting out intervals
 constexpr double kSentShare = 0.8;       // of the frames the trigger period makes
 
-// Processor time of the calling thread only: the simulator runs beside it
-// in the same process.
-double ThreadCpuSeconds()
-{
-    struct rusage u {};
-    getrusage(RUSAGE_THREAD, &u);
-    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
 long DataLines(const QString &path)
 {
     QFile f(path);
