@@ -9,6 +9,7 @@
 #include "gui/param_file.h"
 #include "gui/param_transfer.h"
 #include "gui/polling.h"
+#include "gui/transfer_status.h"
 #include "gui/work_area.h"
 #include "gui/link_test.h"
 #include "platform/userint/userint.h"
@@ -110,10 +111,12 @@ int CBF_ButtonSend(int, int, int event, void *, int, int)
 {
     if (event == EVENT_COMMIT) {
         SetButtonsDimmed(1);
-        if (target == DATFILE)
+        if (target == DATFILE) {
             SendParaToFile();
-        else
+        } else {
             SendPara();
+            ReportSensorTransfer(1);
+        }
         PauseProcessingEvents(kAfterSendPauseS);
         SetButtonsDimmed(0);
     } else if (event == EVENT_RIGHT_CLICK) {
@@ -126,10 +129,12 @@ int CBF_ButtonGet(int, int, int event, void *, int, int)
 {
     if (event == EVENT_COMMIT) {
         SetButtonsDimmed(1);
-        if (target == DATFILE)
+        if (target == DATFILE) {
             ReadParaFromFile();
-        else
+        } else {
             GetPara();
+            ReportSensorTransfer(0);
+        }
         SetButtonsDimmed(0);
     } else if (event == EVENT_RIGHT_CLICK) {
         ShowHelp(InfoButtonGet);

@@ -59,6 +59,11 @@ word GpBufChL[2], GpBufChC[2], GpBufChR[2];
 word GpBufDensity[2], GpBufSym1[2], GpBufSym2[2], GpBufTemp[2];
 std::uint32_t graphcnt;
 
+// ---- operator feedback ----
+char szReason[kReasonBytes];
+char szReasonTime[kClockBytes];
+word stale;
+
 // ---- recorder ----
 double recstart;
 word zeitint, reczeit, anzwerte, otcrec;
@@ -76,6 +81,7 @@ void InitStateValues()
     order = 1;
     target = RAM;
     poll = 0;
+    stale = 0;
 }
 
 }  // namespace orvelle

@@ -21,6 +21,8 @@ constexpr int kVecWords = 6;             // words of a teach row
 constexpr int kPathBytes = 260;
 constexpr int kVersionBytes = 36;
 constexpr int kStatusBytes = 48;
+constexpr int kReasonBytes = 200;        // a failure's reason: host or device and the system's text
+constexpr int kClockBytes = 9;           // "HH:MM:SS" and its terminator
 constexpr int kIpBufBytes = 256;
 constexpr int kPortStrBytes = 32;
 constexpr int kHistorySamples = 100;     // samples in each main-panel history
@@ -128,6 +130,11 @@ extern word GpBufSym1[2];          // symmetry 1
 extern word GpBufSym2[2];          // symmetry 2
 extern word GpBufTemp[2];          // temperature
 extern std::uint32_t graphcnt;     // frames added to the graph panel since clearing
+
+// ---- operator feedback ------------------------------------------------------------
+extern char szReason[kReasonBytes];     // the last failure's own reason; "" before the first
+extern char szReasonTime[kClockBytes];  // when that failure was noted, HH:MM:SS
+extern word stale;         // 1 while the live displays show values older than the link's last failure
 
 // ---- recorder ----------------------------------------------------------------------
 extern double recstart;    // start of the current recording cycle, s

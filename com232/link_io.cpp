@@ -1,5 +1,6 @@
 // Sending a frame and awaiting its reply on whichever transport is chosen.
 #include "app/state.h"
+#include "com232/link_reason.h"
 #include "com232/transport.h"
 #include "platform/rs232/rs232.h"
 #include "platform/tcp/tcpsupp.h"
@@ -45,6 +46,8 @@ void WaitReply(double limitS)
         WaitReplySerial(limitS);
     else
         WaitReplyTcp(limitS);
+    if (bytesToRead != 0)
+        NoteReplyFailure(limitS);
 }
 
 }  // namespace orvelle

@@ -4,6 +4,7 @@
 
 #include "app/state.h"
 #include "com232/link_errors.h"
+#include "com232/link_reason.h"
 #include "com232/status_display.h"
 #include "com232/transport.h"
 #include "platform/rs232/rs232.h"
@@ -30,6 +31,7 @@ void InitRS232()
     if (ret < 0) {
         std::snprintf(szStatus, sizeof szStatus, "%s", Rs232ErrorText(ret));
         ShowStatus(szStatus);
+        NoteFailure(GetComErrorText(comport));
         return;
     }
     SetComTime(comport, kPortTimeoutS);
@@ -48,7 +50,8 @@ void WaitReplySerial(double limitS)
         ProcessSystemEventsUntil(tstart + limitS);
         dataSize = GetInQLen(comport);
         tdiff = Timer() - tstart;
-        if (tdiff > limitS || dataSize >= kFrameBytes)
+        // A port that closed (device gone) brings nothing more.
+        if (tdiff > limitS || dataSize >= kFrameBytes || dataSize < 0)
             break;
     }
     const int n = dataSize;

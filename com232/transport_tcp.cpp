@@ -5,6 +5,7 @@
 
 #include "app/state.h"
 #include "com232/link_errors.h"
+#include "com232/link_reason.h"
 #include "com232/status_display.h"
 #include "com232/transport.h"
 #include "platform/tcp/tcpsupp.h"
@@ -89,6 +90,7 @@ void InitTCP_IP()
     if (ret < 0) {
         std::snprintf(szStatus, sizeof szStatus, "%s", TcpErrorText(ret));
         ShowStatus(szStatus);
+        NoteFailure(GetTCPSystemErrorString());
         tcpcon = 0;
         return;
     }
@@ -113,6 +115,13 @@ int ClientTCPCB(unsigned handle, int event, int, void *)
         // wait in progress ends at its next turn instead of going on.
         g_hconversation = 0;
         tcpcon = 0;
+        {
+            char reason[kReasonBytes];
+            std::snprintf(reason, sizeof reason, "server %.99s:%d closed the connection", ipBuf,
+                          portNum);
+            NoteFailure(reason);
+        }
+        ShowLinkStale(1);
         MessagePopup("TCP Client", "Server has closed connection!");
         break;
     default:

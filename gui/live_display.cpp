@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "app/state.h"
+#include "com232/status_display.h"
 #include "gui/main_graphs.h"
 #include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
@@ -11,6 +12,8 @@ namespace orvelle {
 
 void SetPanelData()
 {
+    if (stale)
+        ShowLinkStale(0);  // a fresh frame: the values are live again
     SetCtrlVal(datapanel, DATAP_BarChL, dataChL);
     SetCtrlVal(datapanel, DATAP_BarChC, dataChC);
     SetCtrlVal(datapanel, DATAP_BarChR, dataChR);

@@ -6,6 +6,7 @@
 #include "app/state.h"
 #include "com232/conversions.h"
 #include "gui/panel_binding.h"
+#include "gui/transfer_status.h"
 #include "platform/formatio/formatio.h"
 #include "platform/userint/userint.h"
 
@@ -90,6 +91,7 @@ void SendParaToFile()
                       file_name);
         MessagePopup("ATTENTION!", text);
     }
+    ReportFileTransfer(1, result >= 0, nullptr);
 }
 
 void ReadParaFromFile()
@@ -100,8 +102,9 @@ void ReadParaFromFile()
     const int result = FileToArray(file_name, image, VAL_UNSIGNED_SHORT_INTEGER, anzpara, 1,
                                    VAL_GROUPS_TOGETHER, VAL_GROUPS_AS_COLUMNS, VAL_ASCII);
     if (result < 0 || !OneValuePerLine(file_name)) {
-        ReportFileProblem("The parameter file could not be loaded:",
-                          ReadProblem(result < 0 ? result : kFmtBadFormat));
+        const char *problem = ReadProblem(result < 0 ? result : kFmtBadFormat);
+        ReportFileProblem("The parameter file could not be loaded:", problem);
+        ReportFileTransfer(0, 0, problem);
         return;
     }
     std::memcpy(pp, image, sizeof(word) * anzpara);
@@ -109,6 +112,7 @@ void ReadParaFromFile()
     SetPanelValues();
     InitEval();
     InitChannelMode();
+    ReportFileTransfer(0, 1, nullptr);
 }
 
 }  // namespace orvelle

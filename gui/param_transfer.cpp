@@ -3,6 +3,7 @@
 #include "app/state.h"
 #include "com232/conversions.h"
 #include "com232/frame.h"
+#include "com232/link_reason.h"
 #include "com232/transport.h"
 #include "gui/link_test.h"
 #include "gui/panel_binding.h"
@@ -37,8 +38,10 @@ void CheckEcho(int words)
     for (int k = 2; k < 2 * words; ++k)
         if (szReadBuf[k] != szWriteBuf[k])
             comecho = 0;
-    if (comecho == 0)
+    if (comecho == 0) {
+        NoteEchoFailure(words);
         SetPopupTimeout();
+    }
 }
 
 void Befehl3plus4()

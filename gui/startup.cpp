@@ -1,6 +1,7 @@
 #include "gui/startup.h"
 
 #include "app/state.h"
+#include "com232/status_display.h"
 #include "gui/connection_settings.h"
 #include "gui/data_folder.h"
 #include "gui/live_display.h"
@@ -26,6 +27,7 @@ void InitAll()
     ProposeRecordFile();
     SetCtrlVal(datapanel, DATAP_DispStatus, "InitVars");
     DispVis();
+    ShowLinkStale(1);  // nothing measured yet
     ShowLogo({mainpanel, MAINP_LogoBox, MAINP_LogoPicture}, kMakerLogoVariant);
     GetPanelValues();
     InitServerHistory();

@@ -31,6 +31,7 @@ enum MainpCtrl : int {
     MAINP_ButtonStop,
     MAINP_LogoBox,        // banner background (decoration)
     MAINP_LogoPicture,    // banner picture
+    MAINP_TransferStatus, // what the last transfer did, and when
 };
 
 enum ParapCtrl : int {
@@ -91,6 +92,7 @@ enum InterfacepCtrl : int {
     INTERFACEP_ButtonDiscard,
     INTERFACEP_EditID,
     INTERFACEP_DispStatus,   // the status line
+    INTERFACEP_DispReason,   // the last failure's own reason and time
 };
 
 enum RecpCtrl : int {

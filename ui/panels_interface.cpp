@@ -1,5 +1,6 @@
 // The interface panel: transport, COM port or server and port, the connection
-// trial, accept and discard, the sensor identification and the status line.
+// trial, accept and discard, the sensor identification, the status line and
+// below it the last failure's own reason.
 // The COM port selector and the server field share a row: only one is shown,
 // according to the transport, and the resource starts with TCP/IP.
 #include "platform/userint/resource.h"
@@ -16,6 +17,7 @@ constexpr int kLinkTop = 80;         // COM port, or the server
 constexpr int kPortTop = 134;
 constexpr int kTryTop = 176, kAcceptTop = 212;
 constexpr int kIdTop = 272, kStatusTop = 326;
+constexpr int kReasonTop = 372, kReasonHeight = 40;  // two lines
 
 // The server text box becomes a combo box at start-up; its drop-down button
 // (a square of the box's height) and frame go to its left, so the frame's
@@ -84,6 +86,10 @@ const CtrlDesc kCtrls[] = {
     {.id = INTERFACEP_DispStatus, .kind = CTRL_STRING, .name = "DispStatus", .label = "STATUS",
      .top = kStatusTop, .left = kColL, .width = kFullWidth, .height = kCtrlHeight,
      .callback = nullptr, .dataType = VAL_STRING, .initialText = "", .mode = VAL_INDICATOR},
+    {.id = INTERFACEP_DispReason, .kind = CTRL_TEXT_BOX, .name = "DispReason",
+     .label = "LAST FAILURE", .top = kReasonTop, .left = kColL, .width = kFullWidth,
+     .height = kReasonHeight, .callback = nullptr, .dataType = VAL_STRING, .initialText = "",
+     .mode = VAL_INDICATOR},
 };
 
 }  // namespace

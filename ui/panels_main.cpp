@@ -1,5 +1,6 @@
 // The main window: banner, the four work-area selector buttons, the transfer
-// target selector and the transfer and polling buttons. The work area
+// target selector, the transfer and polling buttons, and across the bottom
+// the line that tells what the last transfer did. The work area
 // (119, 8) and the data panel (63, 288) are filled by child panels, so this
 // panel's own controls sit above and below the work area only.
 #include "platform/userint/resource.h"
@@ -8,7 +9,7 @@
 namespace {
 
 constexpr int kWidth = 900;
-constexpr int kHeight = 700;
+constexpr int kHeight = 728;
 
 // Banner strip across the top; the logo module draws into it at start-up.
 constexpr int kBannerHeight = 58;
@@ -24,6 +25,9 @@ constexpr int kSelTop1 = 63, kSelTop2 = 87, kSelHeight = 23;
 constexpr int kColL = 8, kColR = 147, kHalfWidth = 133;
 constexpr int kTargetTop = 572, kTargetHeight = 28, kTargetWidth = 87, kTargetStep = 92;
 constexpr int kSendTop = 608, kGoTop = 654, kBigHeight = 40;
+
+// Below the keys and the data panel (both end at 694), across the window.
+constexpr int kTransferTop = 702, kTransferHeight = 20;
 
 constexpr int kButtonGrey = 0xE0E0E0;
 
@@ -74,6 +78,10 @@ const CtrlDesc kCtrls[] = {
      .label = "STOP  F12", .top = kGoTop, .left = kColR, .width = kHalfWidth,
      .height = kBigHeight, .callback = "CBF_ButtonStop", .shortcutKey = VAL_F12_VKEY,
      .color = kButtonGrey},
+
+    {.id = MAINP_TransferStatus, .kind = CTRL_STRING, .name = "TransferStatus", .label = "",
+     .top = kTransferTop, .left = kColL, .width = kWidth - 2 * kColL, .height = kTransferHeight,
+     .callback = nullptr, .dataType = VAL_STRING, .initialText = "", .mode = VAL_INDICATOR},
 };
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QDeadlineTimer>
 #include <QPointer>
 #include <QSerialPort>
+#include <QTimer>
 
 #include <array>
 #include <climits>
@@ -27,9 +28,33 @@ struct ComPort {
     QPointer<QSerialPort> serial;
     double timeoutS = kDefaultTimeoutS;
     std::string errorText;
+    ComCallbackPtr callback = nullptr;  // InstallComCallback
+    int eventMask = 0;
+    void *callbackData = nullptr;
+    unsigned opens = 0;                 // counts opens and closes: a late report finds it changed
 };
 
 std::array<ComPort, kComPortMax + 1> g_ports;   // index 0 unused
+
+void ForgetCallback(ComPort &p)
+{
+    p.callback = nullptr;
+    p.eventMask = 0;
+    p.callbackData = nullptr;
+    ++p.opens;
+}
+
+// Tells the port's callback that the device failed, once control is back in
+// the event loop, unless the port was opened or closed meanwhile.
+void ReportFailure(int port)
+{
+    const unsigned opens = g_ports[port].opens;
+    QTimer::singleShot(0, QCoreApplication::instance(), [port, opens] {
+        ComPort &p = g_ports[port];
+        if (p.opens == opens && p.callback && (p.eventMask & LWRS_ERR))
+            p.callback(port, LWRS_ERR, p.callbackData);
+    });
+}
 
 bool ValidPort(int port)
 {
@@ -62,8 +87,9 @@ QSerialPort *SerialOf(int port)
         QObject::connect(sp, &QSerialPort::errorOccurred, sp, [port, sp](QSerialPort::SerialPortError e) {
             if (!IsFatal(e) || !sp->isOpen())
                 return;
-            g_ports[port].errorText = sp->portName().toStdString() + ": " + sp->errorString().toStdString();
+            g_ports[port].errorText = "lost " + sp->portName().toStdString() + ": " + sp->errorString().toStdString();
             sp->close();
+            ReportFailure(port);
         });
     }
     return p.serial;
@@ -96,6 +122,17 @@ int RemainingMs(const QDeadlineTimer &deadline)
 QDeadlineTimer DeadlineOf(int port)
 {
     return QDeadlineTimer(static_cast<qint64>(g_ports[port].timeoutS * 1000.0));
+}
+
+// Why the device could not be opened, in words that name it.
+std::string OpenFailureText(QSerialPort::SerialPortError e, const std::string &device,
+                            const std::string &systemText)
+{
+    switch (e) {
+    case QSerialPort::DeviceNotFoundError: return "no device at " + device;
+    case QSerialPort::PermissionError: return "no permission to open " + device + " (" + systemText + ")";
+    default: return device + ": " + systemText;
+    }
 }
 
 bool ApplyLineSettings(QSerialPort *sp, long baudRate, int parity, int dataBits, int stopBits)
@@ -146,8 +183,9 @@ int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, i
         return kRs232InvalidParameter;
     const std::string device = (deviceName && *deviceName) ? deviceName : serial::ResolveDevice(port);
     ComPort &p = g_ports[port];
+    ForgetCallback(p);
     if (device.empty()) {
-        p.errorText = "COM" + std::to_string(port) + ": no device";
+        p.errorText = "no device for COM" + std::to_string(port);
         return kRs232NoPortFound;
     }
     QSerialPort *sp = SerialOf(port);
@@ -155,7 +193,7 @@ int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, i
         sp->close();
     sp->setPortName(QString::fromStdString(device));
     if (!sp->open(QIODevice::ReadWrite)) {
-        p.errorText = device + ": " + sp->errorString().toStdString();
+        p.errorText = OpenFailureText(sp->error(), device, sp->errorString().toStdString());
         return kRs232CannotOpenPort;
     }
     if (!ApplyLineSettings(sp, baudRate, parity, dataBits, stopBits)) {
@@ -177,8 +215,22 @@ int CloseCom(int port)
 {
     if (!ValidPort(port))
         return kRs232InvalidPortNumber;
+    ForgetCallback(g_ports[port]);
     if (QSerialPort *sp = OpenSerial(port))
         sp->close();
+    return 0;
+}
+
+int InstallComCallback(int port, int eventMask, int, int, ComCallbackPtr callback,
+                       void *callbackData)
+{
+    QSerialPort *sp = nullptr;
+    if (const int rc = OpenPortOrCode(port, &sp); rc < 0)
+        return rc;
+    ComPort &p = g_ports[port];
+    p.callback = eventMask ? callback : nullptr;
+    p.eventMask = callback ? eventMask : 0;
+    p.callbackData = callbackData;
     return 0;
 }
 

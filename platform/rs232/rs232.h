@@ -40,6 +40,17 @@ int GetInQLen(int port);
 
 constexpr int LWRS_HWHANDSHAKE_OFF = 0;
 
+// Events for InstallComCallback. Only the device's failure is reported.
+constexpr int LWRS_ERR = 0x0080;   // the device failed or vanished; the port was closed
+using ComCallbackPtr = void (*)(int portNumber, int eventMask, void *callbackData);
+// Calls callback, from the event loop, when an event of eventMask happens on
+// the open port, also while nothing is read or written: an adapter pulled
+// out is reported at once. eventMask 0 or a null callback removes it; opening
+// or closing the port removes it too. notifyCount and eventCharacter are not
+// used. Returns 0 or a negative code.
+int InstallComCallback(int port, int eventMask, int notifyCount, int eventCharacter,
+                       ComCallbackPtr callback, void *callbackData);
+
 // The device a port number maps to (table or override); empty for none.
 const char *ComPortDevice(int port);
 // Overrides the device of one port; nullptr or "" restores the table.

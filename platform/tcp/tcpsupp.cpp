@@ -83,6 +83,16 @@ void WaitForConnected(QTcpSocket *socket, int timeoutMs)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
+// Why the connection failed, in words that name the server.
+std::string ConnectFailureText(QTcpSocket *socket, const char *host, const std::string &where)
+{
+    switch (socket->error()) {
+    case QAbstractSocket::ConnectionRefusedError: return "Connection refused by " + where;
+    case QAbstractSocket::HostNotFoundError: return "server name " + std::string(host) + " not found";
+    default: return where + ": " + socket->errorString().toStdString();
+    }
+}
+
 void Discard(QTcpSocket *socket)
 {
     QObject::disconnect(socket, nullptr, nullptr, nullptr);
@@ -112,7 +122,9 @@ int ConnectToTCPServer(unsigned *conversationHandle, int portNumber, const char 
     const std::string where = std::string(serverHostName) + ":" + std::to_string(portNumber);
     if (socket->state() != QAbstractSocket::ConnectedState) {
         const bool failed = socket->state() == QAbstractSocket::UnconnectedState;
-        g_lastError = where + ": " + (failed ? socket->errorString().toStdString() : "no answer in time");
+        g_lastError = failed ? ConnectFailureText(socket, serverHostName, where)
+                             : "no answer from " + where + " within " +
+                                   std::to_string(timeoutMs) + " ms";
         const int code = failed ? ConnectErrorCode(socket->error()) : kTCP_TimeOutErr;
         Discard(socket);
         return code;

@@ -1,0 +1,18 @@
+// Why the link failed, in the link's own words. The status fields keep the
+// fixed texts ("TIMEOUT", the error names); the reason beside them names the
+// host or device, the system's text or what the reply lacked, and the time.
+#pragma once
+
+namespace orvelle {
+
+// Keeps reason in szReason with the time in szReasonTime and shows both on
+// the interface panel's reason line ("<reason>, HH:MM:SS").
+void NoteFailure(const char *reason);
+// Notes why the reply wait that just ended (limit limitS, seconds) is not
+// complete: no answer, too few or too many bytes, or a link that went away.
+void NoteReplyFailure(double limitS);
+// Notes why the echo in szReadBuf does not confirm the request in szWriteBuf
+// over its first 2 * words bytes.
+void NoteEchoFailure(int words);
+
+}  // namespace orvelle
