@@ -33,7 +33,10 @@
     X(CBF_ButtonStopRecord) X(CBF_ButtonStartTrigRec) X(CBF_ButtonStopTrigRec)             \
     X(CBF_ButtonManualRecord) X(CBF_ButtonSelRecFile) X(CBF_DispRecFile)                   \
     /* graph panel */                                                                      \
-    X(CBF_EditSignal) X(CBF_PanelGraphGraph) X(CBF_ButtonGpClose)
+    X(CBF_EditSignal) X(CBF_PanelGraphGraph) X(CBF_ButtonGpClose)                          \
+    /* link log */                                                                         \
+    X(CBF_ButtonLinkLog) X(CBF_LINKLOGP) X(CBF_ButtonPauseLog) X(CBF_ButtonSaveLog)        \
+    X(CBF_LinkLogTimer)
 
 namespace orvelle {
 

@@ -63,6 +63,14 @@ const char InfoStringIpAdress[] = " Select a Server by name or IP address.";
 const char InfoStringPortNumber[] = " Select a port number.";
 const char InfoEditID[] = " Insert sensor identification. \n This ID will be displayed in some panels of the software.";
 
+const char InfoButtonLinkLog[] =
+    " Open the link log: every frame to and from the sensor \n with its time, its bytes and "
+    "what it means, \n and the counters of the link. \n Shortcut Key: F8. ";
+const char InfoButtonPauseLog[] =
+    " Hold the view of the link log still. \n Frames are still logged; they show when PAUSE "
+    "is released. ";
+const char InfoButtonSaveLog[] = " Save the lines of the link log in a text file. ";
+
 void ShowHelp(const char *text)
 {
     MessagePopup("INFO!", text);

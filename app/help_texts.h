@@ -61,6 +61,10 @@ extern const char InfoEditConnect[];
 extern const char InfoStringIpAdress[];
 extern const char InfoStringPortNumber[];
 extern const char InfoEditID[];
+// The link log's own controls.
+extern const char InfoButtonLinkLog[];
+extern const char InfoButtonPauseLog[];
+extern const char InfoButtonSaveLog[];
 
 // Shows a help text in a popup titled "INFO!".
 void ShowHelp(const char *text);

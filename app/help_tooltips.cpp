@@ -8,6 +8,7 @@
 #include "app/state.h"
 #include "platform/userint/resource.h"
 #include "platform/userint/userint.h"
+#include "ui/linklog_uir.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {
@@ -89,6 +90,9 @@ const HelpEntry kHelp[] = {
     {"CBF_StringIpAdress", InfoStringIpAdress},
     {"CBF_StringPortNumber", InfoStringPortNumber},
     {"CBF_EditID", InfoEditID},
+    {"CBF_ButtonLinkLog", InfoButtonLinkLog},
+    {"CBF_ButtonPauseLog", InfoButtonPauseLog},
+    {"CBF_ButtonSaveLog", InfoButtonSaveLog},
 };
 
 const char *HelpOfCallback(const char *callback)
@@ -116,19 +120,23 @@ int PanelOfResource(int resourceId)
     }
 }
 
+void SetPanelTooltips(int panel, const PanelDesc &desc)
+{
+    for (int k = 0; k < desc.numCtrls; ++k) {
+        const CtrlDesc &ctrl = desc.ctrls[k];
+        if (const char *text = HelpOfCallback(ctrl.callback))
+            SetCtrlAttribute(panel, ctrl.id, ATTR_TOOLTIP_TEXT, text);
+    }
+}
+
 }  // namespace
 
 void SetHelpTooltips()
 {
     const PanelDesc *panels = OrvellePanels();
-    for (int i = 0; i < OrvellePanelCount(); ++i) {
-        const int panel = PanelOfResource(panels[i].resourceId);
-        for (int k = 0; k < panels[i].numCtrls; ++k) {
-            const CtrlDesc &ctrl = panels[i].ctrls[k];
-            if (const char *text = HelpOfCallback(ctrl.callback))
-                SetCtrlAttribute(panel, ctrl.id, ATTR_TOOLTIP_TEXT, text);
-        }
-    }
+    for (int i = 0; i < OrvellePanelCount(); ++i)
+        SetPanelTooltips(PanelOfResource(panels[i].resourceId), panels[i]);
+    SetPanelTooltips(linklogpanel, *LinkLogPanel());
 }
 
 }  // namespace orvelle

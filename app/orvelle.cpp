@@ -5,6 +5,7 @@
 #include "app/callbacks.h"
 #include "app/help_texts.h"
 #include "app/state.h"
+#include "gui/link_log_window.h"
 #include "gui/startup.h"
 #include "gui/window_size.h"
 #include "gui/work_area.h"
@@ -36,7 +37,7 @@ int LoadPanels()
         if (*l.handle < 0)
             return -1;
     }
-    return 0;
+    return LoadLinkLog() < 0 ? -1 : 0;
 }
 
 }  // namespace
@@ -79,6 +80,8 @@ void CloseProgram()
         DisconnectFromTCPServer(g_hconversation);
     tcpcon = 0;
     SaveWindowSizes();
+    CloseLinkLog();
+    DiscardPanel(linklogpanel);
     DiscardPanel(colbigpanel);
     DiscardPanel(mainpanel);
 }

@@ -45,6 +45,7 @@ char portNumStrOld[kPortStrBytes];
 
 // ---- panels and paths ----
 int mainpanel, parapanel, ttpanel, datapanel, interfacepanel, recpanel, graphpanel, colbigpanel;
+int linklogpanel;
 char proj_dir[kPathBytes];
 char file_name[kPathBytes];
 char ipComboBoxFileName[kPathBytes];
@@ -63,6 +64,10 @@ std::uint32_t graphcnt;
 char szReason[kReasonBytes];
 char szReasonTime[kClockBytes];
 word stale;
+
+// ---- link log ----
+word linkLogOpen;
+unsigned linkRequests, linkReplies, linkTimeouts, linkEchoErrors;
 
 // ---- recorder ----
 double recstart;

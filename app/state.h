@@ -108,6 +108,7 @@ extern char portNumStrOld[kPortStrBytes];
 // ---- panels and paths ---------------------------------------------------------
 extern int mainpanel, parapanel, ttpanel, datapanel;
 extern int interfacepanel, recpanel, graphpanel, colbigpanel;
+extern int linklogpanel;  // the link log window
 extern char proj_dir[kPathBytes];            // folder of settings, records, dialogs (GetDataFolder)
 extern char file_name[kPathBytes];           // last parameter or record file chosen
 extern char ipComboBoxFileName[kPathBytes];  // server history file
@@ -135,6 +136,13 @@ extern std::uint32_t graphcnt;     // frames added to the graph panel since clea
 extern char szReason[kReasonBytes];     // the last failure's own reason; "" before the first
 extern char szReasonTime[kClockBytes];  // when that failure was noted, HH:MM:SS
 extern word stale;         // 1 while the live displays show values older than the link's last failure
+
+// ---- link log ---------------------------------------------------------------------
+extern word linkLogOpen;          // 1 while the link log window is open and lines are kept
+extern unsigned linkRequests;     // frames sent since start
+extern unsigned linkReplies;      // complete frames received since start (replies and sent-by-itself)
+extern unsigned linkTimeouts;     // reply waits that ended without a complete reply since start
+extern unsigned linkEchoErrors;   // complete echoes that did not confirm their request since start
 
 // ---- recorder ----------------------------------------------------------------------
 extern double recstart;    // start of the current recording cycle, s

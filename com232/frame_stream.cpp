@@ -4,6 +4,7 @@
 
 #include "app/state.h"
 #include "com232/frame.h"
+#include "com232/link_log.h"
 #include "platform/rs232/rs232.h"
 #include "platform/tcp/tcpsupp.h"
 
@@ -40,6 +41,7 @@ int TakeFrame(char *stream, int *length, char *frame)
         std::memmove(stream, stream + kFrameBytes, static_cast<std::size_t>(n - kFrameBytes));
         n -= kFrameBytes;
         taken = 1;
+        LogStreamFrame(frame);
     }
     *length = n;
     return taken;

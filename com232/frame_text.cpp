@@ -106,18 +106,21 @@ void DescribeReply(const char *request, const char *reply, char *text, std::size
     }
 }
 
-void HexBytes(const char *bytes, int count, char *text, std::size_t size)
+void HexWords(const char *bytes, int count, char *text, std::size_t size)
 {
     static const char kDigits[] = "0123456789ABCDEF";
     std::size_t at = 0;
-    for (int i = 0; i < count && at + 3 < size; ++i) {
-        if (i > 0)
+    for (int i = 0; i < count; ++i) {
+        const bool gap = i > 0 && i % 2 == 0;
+        if (at + (gap ? 3 : 2) >= size)
+            break;
+        if (gap)
             text[at++] = ' ';
         text[at++] = kDigits[Byte(bytes, i) >> 4];
         text[at++] = kDigits[Byte(bytes, i) & 0x0F];
     }
     if (size > 0)
-        text[at < size ? at : size - 1] = '\0';
+        text[at] = '\0';
 }
 
 }  // namespace orvelle

@@ -16,7 +16,8 @@ void DescribeReply(const char *request, const char *reply, char *text, std::size
 // The first byte k (from 2) below 2 * words where the echo differs from the
 // request, 1 or 0 for a wrong marker byte, or -1 when the echo confirms it.
 int EchoMismatch(const char *request, const char *reply, int words);
-// The bytes as hex pairs separated by blanks ("00 55 00 04 ...").
-void HexBytes(const char *bytes, int count, char *text, std::size_t size);
+// The bytes as hex words, most significant byte first, separated by blanks
+// ("0055 0004 0005 ..."); an odd last byte stands alone.
+void HexWords(const char *bytes, int count, char *text, std::size_t size);
 
 }  // namespace orvelle

@@ -1,5 +1,6 @@
 // Sending a frame and awaiting its reply on whichever transport is chosen.
 #include "app/state.h"
+#include "com232/link_log.h"
 #include "com232/link_reason.h"
 #include "com232/transport.h"
 #include "platform/rs232/rs232.h"
@@ -20,6 +21,7 @@ void SendFrame(int tcpTimeoutMs)
     } else {
         nBytesW = -1;
     }
+    LogRequest();
 }
 
 void FlushQueues()
@@ -46,6 +48,7 @@ void WaitReply(double limitS)
         WaitReplySerial(limitS);
     else
         WaitReplyTcp(limitS);
+    LogReply(limitS);
     if (bytesToRead != 0)
         NoteReplyFailure(limitS);
 }

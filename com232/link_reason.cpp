@@ -4,6 +4,7 @@
 
 #include "app/state.h"
 #include "com232/frame_text.h"
+#include "com232/link_log.h"
 #include "platform/rs232/rs232.h"
 #include "platform/tcp/tcpsupp.h"
 #include "platform/userint/userint.h"
@@ -23,6 +24,7 @@ void NoteFailure(const char *reason)
     char line[kReasonBytes + kClockBytes + 2];
     std::snprintf(line, sizeof line, "%s, %s", szReason, szReasonTime);
     ResetTextBox(interfacepanel, INTERFACEP_DispReason, line);
+    LogNote(szReason);
 }
 
 void NoteReplyFailure(double limitS)

@@ -4,6 +4,7 @@
 
 #include "app/state.h"
 #include "com232/link_errors.h"
+#include "com232/link_log.h"
 #include "com232/link_reason.h"
 #include "com232/status_display.h"
 #include "com232/transport.h"
@@ -38,6 +39,11 @@ void InitRS232()
     FlushInQ(comport);
     FlushOutQ(comport);
     SetCTSMode(comport, LWRS_HWHANDSHAKE_OFF);
+    if (linkLogOpen) {
+        char note[kReasonBytes];
+        std::snprintf(note, sizeof note, "COM%u opened (%s)", comport, ComPortDevice(comport));
+        LogNote(note);
+    }
 }
 
 // Waits until at least 36 bytes are queued or the limit has passed, then

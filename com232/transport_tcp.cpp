@@ -5,6 +5,7 @@
 
 #include "app/state.h"
 #include "com232/link_errors.h"
+#include "com232/link_log.h"
 #include "com232/link_reason.h"
 #include "com232/status_display.h"
 #include "com232/transport.h"
@@ -95,6 +96,11 @@ void InitTCP_IP()
         return;
     }
     tcpcon = 1;
+    if (linkLogOpen) {
+        char note[kReasonBytes];
+        std::snprintf(note, sizeof note, "connected to %.99s:%d", ipBuf, portNum);
+        LogNote(note);
+    }
 }
 
 int ClientTCPCB(unsigned handle, int event, int, void *)

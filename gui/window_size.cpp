@@ -2,6 +2,7 @@
 
 #include "app/state.h"
 #include "gui/data_folder.h"
+#include "gui/link_log_window.h"
 #include "platform/formatio/formatio.h"
 #include "platform/userint/userint.h"
 
@@ -9,7 +10,10 @@ namespace orvelle {
 
 namespace {
 
-constexpr int kSizeValues = 4;     // main width, main height, big width, big height
+// Main window, big display and link log, width and height each, then whether
+// the link log was open. A file of an earlier version holds the first four.
+constexpr int kSizeValues = 7;
+constexpr int kEarlierSizeValues = 4;
 constexpr int kFieldWidth = 5;
 constexpr int kSmallestSide = 100; // pixels; anything below is no size a window had
 constexpr int kLargestSide = 16384;
@@ -49,11 +53,21 @@ void LoadWindowSizes()
     char path[kPathBytes];
     SizeFilePath(path);
     int sizes[kSizeValues] = {};
+    int read = kSizeValues;
     if (FileToArray(path, sizes, VAL_INTEGER, kSizeValues, 1, VAL_GROUPS_TOGETHER,
-                    VAL_GROUPS_AS_COLUMNS, VAL_ASCII) < 0)
-        return;
+                    VAL_GROUPS_AS_COLUMNS, VAL_ASCII) < 0) {
+        read = kEarlierSizeValues;
+        if (FileToArray(path, sizes, VAL_INTEGER, kEarlierSizeValues, 1, VAL_GROUPS_TOGETHER,
+                        VAL_GROUPS_AS_COLUMNS, VAL_ASCII) < 0)
+            return;
+    }
     Resize(mainpanel, sizes[0], sizes[1]);
     Resize(colbigpanel, sizes[2], sizes[3]);
+    if (read < kSizeValues)
+        return;
+    Resize(linklogpanel, sizes[4], sizes[5]);
+    if (sizes[6] == 1)
+        OpenLinkLog();  // it was open: the start-up's frames are logged too
 }
 
 void SaveWindowSizes()
@@ -63,6 +77,8 @@ void SaveWindowSizes()
     int sizes[kSizeValues] = {};
     SizeOf(mainpanel, &sizes[0], &sizes[1]);
     SizeOf(colbigpanel, &sizes[2], &sizes[3]);
+    SizeOf(linklogpanel, &sizes[4], &sizes[5]);
+    sizes[6] = linkLogOpen ? 1 : 0;
     ArrayToFile(path, sizes, VAL_INTEGER, kSizeValues, 1, VAL_GROUPS_TOGETHER,
                 VAL_GROUPS_AS_COLUMNS, VAL_CONST_WIDTH, kFieldWidth, VAL_ASCII, VAL_TRUNCATE);
 }

@@ -32,6 +32,7 @@ enum MainpCtrl : int {
     MAINP_LogoBox,        // banner background (decoration)
     MAINP_LogoPicture,    // banner picture
     MAINP_TransferStatus, // what the last transfer did, and when
+    MAINP_ButtonLinkLog,  // opens the link log (F8)
 };
 
 enum ParapCtrl : int {
@@ -93,6 +94,7 @@ enum InterfacepCtrl : int {
     INTERFACEP_EditID,
     INTERFACEP_DispStatus,   // the status line
     INTERFACEP_DispReason,   // the last failure's own reason and time
+    INTERFACEP_ButtonLinkLog, // opens the link log
 };
 
 enum RecpCtrl : int {

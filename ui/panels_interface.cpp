@@ -17,7 +17,8 @@ constexpr int kLinkTop = 80;         // COM port, or the server
 constexpr int kPortTop = 134;
 constexpr int kTryTop = 176, kAcceptTop = 212;
 constexpr int kIdTop = 272, kStatusTop = 326;
-constexpr int kReasonTop = 372, kReasonHeight = 40;  // two lines
+constexpr int kReasonTop = 368, kReasonHeight = 38;  // two lines
+constexpr int kLogTop = 412, kLogHeight = 26;
 
 // The server text box becomes a combo box at start-up; its drop-down button
 // (a square of the box's height) and frame go to its left, so the frame's
@@ -90,6 +91,9 @@ const CtrlDesc kCtrls[] = {
      .label = "LAST FAILURE", .top = kReasonTop, .left = kColL, .width = kFullWidth,
      .height = kReasonHeight, .callback = nullptr, .dataType = VAL_STRING, .initialText = "",
      .mode = VAL_INDICATOR},
+    {.id = INTERFACEP_ButtonLinkLog, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonLinkLog",
+     .label = "LINK LOG  F8", .top = kLogTop, .left = kColL, .width = kFullWidth,
+     .height = kLogHeight, .callback = "CBF_ButtonLinkLog", .color = kButtonGrey},
 };
 
 }  // namespace

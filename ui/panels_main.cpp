@@ -9,7 +9,7 @@
 namespace {
 
 constexpr int kWidth = 900;
-constexpr int kHeight = 728;
+constexpr int kHeight = 730;
 
 // Banner strip across the top; the logo module draws into it at start-up.
 constexpr int kBannerHeight = 58;
@@ -26,8 +26,10 @@ constexpr int kColL = 8, kColR = 147, kHalfWidth = 133;
 constexpr int kTargetTop = 572, kTargetHeight = 28, kTargetWidth = 87, kTargetStep = 92;
 constexpr int kSendTop = 608, kGoTop = 654, kBigHeight = 40;
 
-// Below the keys and the data panel (both end at 694), across the window.
-constexpr int kTransferTop = 702, kTransferHeight = 20;
+// Below the keys and the data panel (both end at 694), across the window:
+// the transfer line, and at its right end the key to the link log.
+constexpr int kTransferTop = 702, kTransferHeight = 22;
+constexpr int kLogButtonWidth = 120, kLogButtonLeft = kWidth - kColL - kLogButtonWidth;
 
 constexpr int kButtonGrey = 0xE0E0E0;
 
@@ -80,8 +82,13 @@ const CtrlDesc kCtrls[] = {
      .color = kButtonGrey},
 
     {.id = MAINP_TransferStatus, .kind = CTRL_STRING, .name = "TransferStatus", .label = "",
-     .top = kTransferTop, .left = kColL, .width = kWidth - 2 * kColL, .height = kTransferHeight,
-     .callback = nullptr, .dataType = VAL_STRING, .initialText = "", .mode = VAL_INDICATOR},
+     .top = kTransferTop, .left = kColL, .width = kLogButtonLeft - 6 - kColL,
+     .height = kTransferHeight, .callback = nullptr, .dataType = VAL_STRING, .initialText = "",
+     .mode = VAL_INDICATOR},
+    {.id = MAINP_ButtonLinkLog, .kind = CTRL_COMMAND_BUTTON, .name = "ButtonLinkLog",
+     .label = "LINK LOG  F8", .top = kTransferTop, .left = kLogButtonLeft,
+     .width = kLogButtonWidth, .height = kTransferHeight, .callback = "CBF_ButtonLinkLog",
+     .shortcutKey = VAL_F8_VKEY, .color = kButtonGrey},
 };
 
 }  // namespace

@@ -43,6 +43,9 @@ struct CtrlDesc {
     const char *xName = nullptr, *yName = nullptr;
     int maxEntryLength = -1;  // string controls
     int xAutoscale = 0;       // graphs: the x axis follows the plots
+    // Timers: the interval is `initial` (seconds); they tick from the start
+    // unless this is 0.
+    int enabled = 1;
 };
 
 struct PanelDesc {

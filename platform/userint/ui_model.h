@@ -138,6 +138,12 @@ void applySizable(Panel &panel);
 // Places a child panel at its design geometry times the parent's scale.
 void placeChildPanel(Panel &panel);
 
+// ---- timers (timer.cpp) --------------------------------------------------
+QWidget *makeTimer(Ctrl &ctrl, const CtrlDesc &desc, QWidget *parent);
+// ATTR_INTERVAL (seconds) and ATTR_ENABLED (0/1) of a timer control.
+int setTimerAttribute(Ctrl &ctrl, int attribute, double value);
+int getTimerAttribute(Ctrl &ctrl, int attribute, double *value);
+
 // ---- values (ctrl_values.cpp) --------------------------------------------
 bool isNumericKind(int kind);
 // value coerced to the data type's limits and the control's range: what the

@@ -20,6 +20,7 @@ constexpr int EVENT_KEYPRESS = 6;
 constexpr int EVENT_GOT_FOCUS = 7;
 constexpr int EVENT_LOST_FOCUS = 8;
 constexpr int EVENT_CLOSE = 11;
+constexpr int EVENT_TIMER_TICK = 20;  // a timer control's interval has passed
 
 // Panel and control callbacks share one form; a panel callback gets control 0.
 using CtrlCallbackPtr = int (*)(int panel, int control, int event, void *callbackData,
@@ -69,6 +70,7 @@ enum CtrlKind : int {
     CTRL_DECORATION,           // frame or box
     CTRL_PICTURE,              // image
     CTRL_LIST_BUTTON,          // square drop-down button holding a list (combo box)
+    CTRL_TIMER,                // never shown; EVENT_TIMER_TICK every ATTR_INTERVAL while enabled
 };
 
 // ---- attributes ----------------------------------------------------------
@@ -113,6 +115,8 @@ enum CtrlAttribute : int {
     ATTR_TOOLTIP_TEXT,          // string shown while the pointer rests on the control
     ATTR_SIZABLE,               // panel, int 0/1: the operator may resize the window
     ATTR_SCALE_CONTENTS_ON_RESIZE, // panel, int 0/1: controls, fonts and graphs follow its size
+    ATTR_INTERVAL,              // timer, double seconds between ticks
+    ATTR_ENABLED,               // timer, int 0/1: ticking
 };
 constexpr int VAL_HOT = 1;
 constexpr int VAL_INDICATOR = 2;
@@ -120,6 +124,8 @@ constexpr int VAL_TRANSPARENT = 0x1000000;
 // The run-time's application font for ATTR_TEXT_FONT: the platform's
 // default sans-serif font.
 constexpr const char *VAL_APP_META_FONT = "NIApp";
+// The run-time's editor font: the platform's fixed-width font, for columns.
+constexpr const char *VAL_EDITOR_META_FONT = "NIEditor";
 
 // Key codes for ATTR_SHORTCUT_KEY, EVENT_KEYPRESS and FakeKeystroke: the
 // virtual-key part sits in bits 8 to 15, a character in bits 0 to 7.
@@ -133,6 +139,7 @@ constexpr int VAL_LEFT_ARROW_VKEY = 0x0800;
 constexpr int VAL_RIGHT_ARROW_VKEY = 0x0900;
 constexpr int VAL_ESC_VKEY = 0x0D00;
 constexpr int VAL_F1_VKEY = 0x1400;   // F1 .. F12 follow one apart
+constexpr int VAL_F8_VKEY = VAL_F1_VKEY + 7 * 0x100;
 constexpr int VAL_F9_VKEY = VAL_F1_VKEY + 8 * 0x100;
 constexpr int VAL_F10_VKEY = VAL_F1_VKEY + 9 * 0x100;
 constexpr int VAL_F11_VKEY = VAL_F1_VKEY + 10 * 0x100;
@@ -243,6 +250,8 @@ int SetCtrlIndex(int panel, int control, int index);
 
 int GetTextBoxLine(int panel, int control, int line, char *text, std::size_t size);
 int GetNumTextBoxLines(int panel, int control, int *count);
+// Removes count lines from line startLine on (count -1: to the end).
+int DeleteTextBoxLines(int panel, int control, int startLine, int count);
 int ResetTextBox(int panel, int control, const char *text);
 
 int DisplayImageFile(int panel, int control, const char *fileName);

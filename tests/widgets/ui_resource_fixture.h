@@ -38,7 +38,7 @@ const char *const kCallbackNames[] = {
     "CBF_DispRecordedValues", "CBF_DispRemaining", "CBF_ButtonStartRecord",
     "CBF_ButtonStopRecord", "CBF_ButtonStartTrigRec", "CBF_ButtonStopTrigRec",
     "CBF_ButtonManualRecord", "CBF_ButtonSelRecFile", "CBF_DispRecFile",
-    "CBF_EditSignal", "CBF_PanelGraphGraph", "CBF_ButtonGpClose",
+    "CBF_EditSignal", "CBF_PanelGraphGraph", "CBF_ButtonGpClose", "CBF_ButtonLinkLog",
 };
 
 inline int DummyCallback(int, int, int, void *, int, int)

@@ -14,7 +14,7 @@ using orvtest::ProgramTest;
 
 namespace {
 
-constexpr int kMainDesignWidth = 900, kMainDesignHeight = 728;
+constexpr int kMainDesignWidth = 900, kMainDesignHeight = 730;
 
 class WindowGrowth : public ProgramTest {
 protected:

@@ -25,7 +25,9 @@ AttrType typeOf(int attribute)
 {
     switch (attribute) {
     case ATTR_MIN_VALUE:
-    case ATTR_MAX_VALUE: return AttrType::Double;
+    case ATTR_MAX_VALUE:
+    case ATTR_INTERVAL: return AttrType::Double;
+    case ATTR_ENABLED: return AttrType::Int;
     case ATTR_LABEL_TEXT:
     case ATTR_TEXT_FONT:
     case ATTR_TOOLTIP_TEXT: return AttrType::Text;
@@ -52,6 +54,8 @@ bool hasText(int kind)
 bool applies(int kind, int attribute)
 {
     switch (attribute) {
+    case ATTR_INTERVAL:
+    case ATTR_ENABLED: return kind == CTRL_TIMER;
     case ATTR_CMD_BUTTON_COLOR:
     case ATTR_SHORTCUT_KEY: return kind == CTRL_COMMAND_BUTTON || kind == CTRL_TOGGLE_BUTTON;
     case ATTR_TEXT_BGCOLOR:
@@ -214,7 +218,10 @@ int setGraphAttr(Ctrl &c, int attribute, int value)
 int setInt(Ctrl &c, int attribute, int value)
 {
     plat::Panel *p = plat::findPanel(c.panel);
+    if (c.kind == CTRL_TIMER && attribute == ATTR_VISIBLE)
+        return 0;  // a timer is never shown
     switch (attribute) {
+    case ATTR_ENABLED: return plat::setTimerAttribute(c, attribute, value);
     case ATTR_DIMMED: c.dimmed = value != 0; break;
     case ATTR_VISIBLE:
         c.visible = value != 0;
@@ -280,6 +287,8 @@ int setInt(Ctrl &c, int attribute, int value)
 
 int setDouble(Ctrl &c, int attribute, double value)
 {
+    if (attribute == ATTR_INTERVAL)
+        return plat::setTimerAttribute(c, attribute, value);
     if (attribute == ATTR_MIN_VALUE)
         c.minValue = value;
     else
@@ -325,6 +334,12 @@ int getInt(Ctrl &c, int attribute, int *value)
     switch (attribute) {
     case ATTR_DIMMED: *value = c.dimmed; return 0;
     case ATTR_VISIBLE: *value = c.visible; return 0;
+    case ATTR_ENABLED: {
+        double on = 0;
+        plat::getTimerAttribute(c, attribute, &on);
+        *value = on != 0;
+        return 0;
+    }
     case ATTR_CTRL_MODE: *value = c.mode; return 0;
     case ATTR_CMD_BUTTON_COLOR: *value = colourOr(c.buttonColor, pal.color(QPalette::Button)); return 0;
     case ATTR_TEXT_COLOR: *value = colourOr(c.textColor, pal.color(QPalette::WindowText)); return 0;
@@ -480,6 +495,8 @@ int GetCtrlAttribute(int panel, int control, int attribute, int *value)
         return UIEBadValueType;
     if (typeOf(attribute) == AttrType::Double) {
         double v = attribute == ATTR_MIN_VALUE ? c->minValue : c->maxValue;
+        if (attribute == ATTR_INTERVAL)
+            plat::getTimerAttribute(*c, attribute, &v);
         *value = static_cast<int>(std::clamp(std::round(v), double(INT_MIN), double(INT_MAX)));
         return 0;
     }
@@ -495,6 +512,8 @@ int GetCtrlAttribute(int panel, int control, int attribute, double *value)
         return rc;
     if (!value)
         return UIEBadValueType;
+    if (attribute == ATTR_INTERVAL)
+        return plat::getTimerAttribute(*c, attribute, value);
     if (typeOf(attribute) == AttrType::Double) {
         *value = attribute == ATTR_MIN_VALUE ? c->minValue : c->maxValue;
         return 0;

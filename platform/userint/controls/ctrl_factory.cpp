@@ -29,7 +29,7 @@ constexpr DefaultSize kDefaultSizes[] = {
     {CTRL_STRING, 120, 22},        {CTRL_TEXT_MSG, 0, 0},        {CTRL_TEXT_BOX, 200, 100},
     {CTRL_BAR, 50, 150},           {CTRL_TABLE, 300, 150},       {CTRL_GRAPH, 300, 200},
     {CTRL_STRIP_CHART, 300, 200},  {CTRL_DECORATION, 100, 50},   {CTRL_PICTURE, 100, 100},
-    {CTRL_LIST_BUTTON, 20, 20},
+    {CTRL_LIST_BUTTON, 20, 20},    {CTRL_TIMER, 0, 0},
 };
 constexpr int kUnlimitedEntry = 32767;  // QLineEdit's own maximum
 
@@ -209,6 +209,7 @@ QWidget *makeWidget(Ctrl &c, const CtrlDesc &d, QWidget *parent)
     case CTRL_NUMERIC: return makeNumeric(c, parent);
     case CTRL_RING: return makeRing(c, parent, false);
     case CTRL_LIST_BUTTON: return makeRing(c, parent, true);
+    case CTRL_TIMER: return plat::makeTimer(c, d, parent);
     case CTRL_SLIDE: return makeSlide(c, parent);
     case CTRL_BINARY_SWITCH: {
         auto *box = new QCheckBox(parent);
@@ -273,6 +274,7 @@ const char *kindName(int kind)
     case CTRL_DECORATION: return "frame";
     case CTRL_PICTURE: return "picture";
     case CTRL_LIST_BUTTON: return "list button";
+    case CTRL_TIMER: return "timer";
     default: return "control";
     }
 }
@@ -281,7 +283,8 @@ const char *kindName(int kind)
 bool captionInWidget(int kind)
 {
     return kind == CTRL_COMMAND_BUTTON || kind == CTRL_TOGGLE_BUTTON ||
-           kind == CTRL_BINARY_SWITCH || kind == CTRL_TEXT_MSG || kind == CTRL_DECORATION;
+           kind == CTRL_BINARY_SWITCH || kind == CTRL_TEXT_MSG || kind == CTRL_DECORATION ||
+           kind == CTRL_TIMER;
 }
 
 // Record fields that come straight from the description.
@@ -364,7 +367,7 @@ void setInitialValue(Ctrl &c, const CtrlDesc &d)
 
 int buildFrom(plat::Panel &p, const CtrlDesc &d)
 {
-    if (d.kind < CTRL_COMMAND_BUTTON || d.kind > CTRL_LIST_BUTTON || d.id <= 0)
+    if (d.kind < CTRL_COMMAND_BUTTON || d.kind > CTRL_TIMER || d.id <= 0)
         return UIEInvalidControlType;
     if (p.ctrls.count(d.id))
         return UIEInvalidControlId;

@@ -60,6 +60,8 @@ QFont fontOf(const Ctrl &c)
     // fall back to the application font.
     if (c.fontName == QLatin1String(VAL_APP_META_FONT))
         f.setFamily(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    else if (c.fontName == QLatin1String(VAL_EDITOR_META_FONT))
+        f.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
     else if (!c.fontName.isEmpty() && QFontDatabase::families().contains(c.fontName))
         f.setFamily(c.fontName);
     if (c.pointSize > 0)
@@ -120,7 +122,15 @@ void applyMode(Ctrl &c)
         break;
     }
     case CTRL_STRING: static_cast<QLineEdit *>(w)->setReadOnly(indicator); break;
-    case CTRL_TEXT_BOX: static_cast<QPlainTextEdit *>(w)->setReadOnly(indicator); break;
+    case CTRL_TEXT_BOX: {
+        auto *box = static_cast<QPlainTextEdit *>(w);
+        box->setReadOnly(indicator);
+        // What only the program writes needs no undo, and would keep every
+        // line ever written and removed.
+        if (box->isUndoRedoEnabled() == indicator)
+            box->setUndoRedoEnabled(!indicator);
+        break;
+    }
     case CTRL_TABLE:
         static_cast<QTableWidget *>(w)->setEditTriggers(
             indicator ? QAbstractItemView::NoEditTriggers

@@ -288,6 +288,7 @@ int SetCtrlVal(int panel, int control, const char *value)
         return 0;
     case CTRL_TEXT_BOX: {
         auto *box = static_cast<QPlainTextEdit *>(c->widget.data());
+        QSignalBlocker block(box);  // text written from code raises no event
         QTextCursor cursor(box->document());
         cursor.movePosition(QTextCursor::End);
         cursor.insertText(text);
