@@ -238,6 +238,12 @@ int StringDataToRing(int, int, int event, void *callbackData, int eventData1, in
     CmtGetLock(lock);
     if (event == EVENT_KEYPRESS) {
         HandleKey(c, eventData1);
+    } else if (event == EVENT_COMMIT && c->keyboardOpen) {
+        // Leaving the text box to open the list confirms nothing: the typed
+        // text is committed only if the list closes without a choice.
+        c->commitHeld = 1;
+        CmtReleaseLock(lock);
+        return 0;
     } else if (event == EVENT_VAL_CHANGED && comboAutocompleteArmed && Complete(c) < 0) {
         CmtReleaseLock(lock);
         return 0;
@@ -254,12 +260,22 @@ int RingDataToString(int, int, int event, void *callbackData, int eventData1, in
     CmtGetLock(lock);
     switch (event) {
     case EVENT_COMMIT:
+        c->commitHeld = 0;  // the chosen entry replaces the typed text
         if (TakeChosenEntry(c) == 0)
             CallOwner(c, EVENT_COMMIT, eventData1, eventData2);
         break;
     case EVENT_VAL_CHANGED:
+        c->commitHeld = 0;
         SetActiveCtrl(c->panel, c->textCtrl);
         CallOwner(c, EVENT_VAL_CHANGED, 0, 0);
+        break;
+    case EVENT_LOST_FOCUS:
+        // The list closed without a choice and the operator moved on: the
+        // typed text is confirmed as leaving the text box would have.
+        if (c->commitHeld) {
+            c->commitHeld = 0;
+            CallOwner(c, EVENT_COMMIT, 0, 0);
+        }
         break;
     case EVENT_GOT_FOCUS:
         // Tabbing onto the button lands in the text box; an arrow key that

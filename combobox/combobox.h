@@ -43,6 +43,8 @@ struct ComboRecord {
     int entryLimit;               // maximum entry length + 1, or -1 unlimited
     int keyboardOpen;             // 1 while an arrow key moves the focus to the list
     int signature;                // kComboSignature
+    int commitHeld;               // 1 while the list opened by an arrow key holds
+                                  // back the commit of the typed text
 };
 
 // Turns the text box into a combo box. Returns the text box's id, or

@@ -134,6 +134,8 @@ TEST_F(ComboBox, EntryLimitCutsAChosenEntryAndTheCompletion)
     EXPECT_EQ(edit->text().toStdString(), "fifteen-ch");
     EXPECT_EQ(edit->selectedText().toStdString(), "fteen-ch");
 
+    // The choice must replace a text that is not the entry's start.
+    edit = Type(C_LIMITED, "x");
     ownerEvents.clear();
     QTest::keyClick(edit, Qt::Key_Down);
     ASSERT_TRUE(List(C_LIMITED)->view()->isVisible());
@@ -154,11 +156,13 @@ TEST_F(ComboBox, EntryLimitCutsAChosenEntryAndTheCompletion)
 
 // Up or Down opens the list; the chosen entry goes into the text box, the
 // focus comes back to it, and the owner hears a commit of the text box.
+// Opening the list commits nothing typed before: a choice replaces the
+// typed text, and without one the typed text is committed when the
+// operator moves on.
 TEST_F(ComboBox, ArrowKeyOpensTheListAndTheChoiceIsACommitOfTheTextBox)
 {
     Fill(C_SERVER, {"alpha.example", "beta.example"});
-    QLineEdit *edit = Edit(C_SERVER);
-    SetActiveCtrl(panel_, C_SERVER);
+    QLineEdit *edit = Type(C_SERVER, "10.0.");
     ownerEvents.clear();
     QTest::keyClick(edit, Qt::Key_Up);
     QAbstractItemView *view = List(C_SERVER)->view();
@@ -168,11 +172,25 @@ TEST_F(ComboBox, ArrowKeyOpensTheListAndTheChoiceIsACommitOfTheTextBox)
     EXPECT_EQ(edit->text().toStdString(), "beta.example");
     EXPECT_EQ(GetActiveCtrl(panel_), C_SERVER);
     EXPECT_EQ(QApplication::focusWidget(), edit);
-    ASSERT_FALSE(ownerEvents.empty());
-    EXPECT_EQ(ownerEvents.back().event, EVENT_COMMIT);
-    EXPECT_EQ(ownerEvents.back().text, "beta.example");
-    for (const OwnerEvent &e : ownerEvents)
-        EXPECT_EQ(e.control, C_SERVER);
+    auto commits = [] {
+        std::vector<std::string> texts;
+        for (const OwnerEvent &e : ownerEvents) {
+            EXPECT_EQ(e.control, C_SERVER);
+            if (e.event == EVENT_COMMIT)
+                texts.push_back(e.text);
+        }
+        return texts;
+    };
+    EXPECT_EQ(commits(), std::vector<std::string>{"beta.example"});
+
+    edit = Type(C_SERVER, "10.0.");
+    ownerEvents.clear();
+    QTest::keyClick(edit, Qt::Key_Down);
+    ASSERT_TRUE(view->isVisible());
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_TRUE(commits().empty());
+    SetActiveCtrl(panel_, C_LAST);
+    EXPECT_EQ(commits(), std::vector<std::string>{"10.0."});
 }
 
 TEST_F(ComboBox, TabLandsInTheTextBoxAndShiftTabSkipsTheButton)
