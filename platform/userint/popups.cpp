@@ -93,12 +93,13 @@ QString runFileDialog(const char *defaultDirectory, const char *defaultFileSpec,
     QFileDialog dialog(popupParent(), plat::fromUtf8(title));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ReadOnly, !allowMakeDirectory);
-    // Save asks before an existing file is replaced. OK takes an existing
-    // or a new name and asks nothing: the caller knows whether the file is
-    // to be read or written. Load and Select take existing files only.
+    // Save and OK take an existing or a new name and ask nothing about
+    // replacing: the result says which it is, and the caller asks its own
+    // question. Load and Select take existing files only.
     const bool save = buttonLabel == VAL_SAVE_BUTTON;
     const bool anyName = save || buttonLabel == VAL_OK_BUTTON;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(anyName ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (buttonLabel == VAL_OK_BUTTON)
         dialog.setLabelText(QFileDialog::Accept, QStringLiteral("OK"));

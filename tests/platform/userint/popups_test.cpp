@@ -152,30 +152,39 @@ TEST_F(RealPopups, FileDialogStartsWhereAskedAndReturnsTheChoice)
     EXPECT_STREQ(path, "kept");
 }
 
-// The OK dialog serves reading and writing alike: it takes a new name, and
-// choosing an existing file asks no question about replacing it.
-TEST_F(RealPopups, OkFileDialogTakesExistingAndNewNamesWithoutAskingToReplace)
+// The OK and Save dialogs serve writing: they take a new name, and choosing
+// an existing file asks no question about replacing it (the caller asks).
+TEST_F(RealPopups, OkAndSaveFileDialogsTakeExistingAndNewNamesWithoutAskingToReplace)
 {
     QTemporaryDir dir;
     QFile f(dir.filePath("Parameter.ini"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
-    QString label;
-    bool asksToReplace = true, takesNewNames = false;
-    whenShown<QFileDialog>([&](QFileDialog *d) {
-        label = d->labelText(QFileDialog::Accept);
-        asksToReplace = d->acceptMode() == QFileDialog::AcceptSave &&
-                        !d->testOption(QFileDialog::DontConfirmOverwrite);
-        takesNewNames = d->fileMode() == QFileDialog::AnyFile;
-        static_cast<QDialog *>(d)->accept();
-    });
-    char path[512] = "";
-    EXPECT_EQ(FileSelectPopup(dir.path().toUtf8().constData(), "Parameter.ini", "*.ini",
-                              "Parameter", VAL_OK_BUTTON, 0, 0, 1, 1, path),
-              VAL_EXISTING_FILE_SELECTED);
-    EXPECT_EQ(label, "OK");
-    EXPECT_FALSE(asksToReplace);
-    EXPECT_TRUE(takesNewNames);
+    for (int button : {VAL_OK_BUTTON, VAL_SAVE_BUTTON}) {
+        SCOPED_TRACE(button);
+        QString label;
+        bool asksToReplace = true, takesNewNames = false;
+        whenShown<QFileDialog>([&](QFileDialog *d) {
+            label = d->labelText(QFileDialog::Accept);
+            asksToReplace = d->acceptMode() == QFileDialog::AcceptSave &&
+                            !d->testOption(QFileDialog::DontConfirmOverwrite);
+            takesNewNames = d->fileMode() == QFileDialog::AnyFile;
+            // A dialog that would ask is cancelled rather than left waiting.
+            if (asksToReplace)
+                d->reject();
+            else
+                static_cast<QDialog *>(d)->accept();
+        });
+        char path[512] = "";
+        EXPECT_EQ(FileSelectPopup(dir.path().toUtf8().constData(), "Parameter.ini", "*.ini",
+                                  "Parameter", button, 0, 0, 1, 1, path),
+                  VAL_EXISTING_FILE_SELECTED);
+        if (button == VAL_OK_BUTTON) {
+            EXPECT_EQ(label, "OK");
+        }
+        EXPECT_FALSE(asksToReplace);
+        EXPECT_TRUE(takesNewNames);
+    }
 }
 
 TEST_F(RealPopups, WaitCursorTogglesOnce)
