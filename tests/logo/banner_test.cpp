@@ -106,11 +106,18 @@ TEST_F(Banner, MakersVariantAtStartUpSharpAtThisScale)
         EXPECT_FALSE(t.rect.intersects(title.rect)) << "covers the title";
     }
     std::vector<int> tops;
+    std::vector<QRect> lines;
     for (const auto &[text, t] : texts)
-        if (&t != &title)
+        if (&t != &title) {
             tops.push_back(t.top);
+            lines.push_back(t.rect);
+        }
     std::sort(tops.begin(), tops.end());
     EXPECT_EQ(tops, (std::vector<int>{lineTop, lineTop + 15, lineTop + 30}));
+    // Lines 15 pixels apart must not run into one another.
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        for (std::size_t j = i + 1; j < lines.size(); ++j)
+            EXPECT_FALSE(lines[i].intersects(lines[j])) << i << " and " << j;
 
     // The logo fills the picture with the screen's own pixels.
     const QPixmap logo = Picture()->pixmap();

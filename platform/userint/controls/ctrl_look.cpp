@@ -58,13 +58,18 @@ QFont fontOf(const Ctrl &c)
     // The application meta font is the desktop's general font, which is
     // sans-serif on every desktop; other names this system does not have
     // fall back to the application font.
-    if (c.fontName == QLatin1String(VAL_APP_META_FONT))
+    const bool metaFont = c.fontName == QLatin1String(VAL_APP_META_FONT);
+    if (metaFont)
         f.setFamily(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
     else if (c.fontName == QLatin1String(VAL_EDITOR_META_FONT))
         f.setFamily(QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
     else if (!c.fontName.isEmpty() && QFontDatabase::families().contains(c.fontName))
         f.setFamily(c.fontName);
-    if (c.pointSize > 0)
+    // The run-time's meta font counts its size in pixels, and layouts made
+    // for it rely on that (lines of size 12 set 15 pixels apart).
+    if (c.pointSize > 0 && metaFont)
+        f.setPixelSize(c.pointSize);
+    else if (c.pointSize > 0)
         f.setPointSize(c.pointSize);
     // In a window whose contents follow its size the text grows with it.
     const double scale = plat::fontScale(c.panel);
