@@ -125,9 +125,14 @@ TEST_F(Recorder, ContinuousCountsUntilStopWhichActsDuringTheWait)
     Run(RECP_ButtonStartRecord, [&] {
         if (Shown(RECP_DispRecordCount) < 2)
             return false;
-        int colour = 0;
+        // While it runs: red start button, interval locked, no polling.
+        int colour = 0, mode = 0, dimmed = 0;
         GetCtrlAttribute(recpanel, RECP_ButtonStartRecord, ATTR_CMD_BUTTON_COLOR, &colour);
+        GetCtrlAttribute(recpanel, RECP_EditInterval, ATTR_CTRL_MODE, &mode);
+        GetCtrlAttribute(mainpanel, MAINP_ButtonGo, ATTR_DIMMED, &dimmed);
         EXPECT_EQ(colour, 0xFF0000);
+        EXPECT_EQ(mode, VAL_INDICATOR);
+        EXPECT_EQ(dimmed, 1);
         stoppedAt = Timer();
         uitest::InjectEvent(recpanel, RECP_ButtonStopRecord, EVENT_COMMIT);
         return true;
