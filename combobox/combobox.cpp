@@ -6,12 +6,22 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "combobox/combo_internal.h"
 #include "platform/utility/utility.h"
 
 namespace {
+
+// Every record made and not yet discarded. Another control's callback data
+// may point anywhere, so it is looked up here before it is read.
+std::vector<ComboRecord *> &LiveRecords()
+{
+    static std::vector<ComboRecord *> records;
+    return records;
+}
 
 // The look the geometry below is made for; the platform has no other text
 // box style.
@@ -105,6 +115,9 @@ ComboRecord *ComboRecordOf(int panel, int textCtrl)
     if (GetCtrlAttribute(panel, textCtrl, ATTR_CALLBACK_DATA, &data) < 0 || !data)
         return nullptr;
     auto *c = static_cast<ComboRecord *>(data);
+    const std::vector<ComboRecord *> &live = LiveRecords();
+    if (std::find(live.begin(), live.end(), c) == live.end())
+        return nullptr;
     return c->signature == kComboSignature ? c : nullptr;
 }
 
@@ -123,6 +136,7 @@ int Combo_NewComboBox(int panel, int textCtrl)
         return UIEOutOfMemory;
     }
     CmtGetLock(c->lock);
+    LiveRecords().push_back(c);
     c->panel = panel;
     c->textCtrl = textCtrl;
     TextBoxShape shape{};
@@ -153,6 +167,8 @@ int Combo_DiscardComboBox(int panel, int textCtrl)
     }
     CmtReleaseLock(lock);
     CmtDiscardLock(lock);
+    std::vector<ComboRecord *> &live = LiveRecords();
+    live.erase(std::remove(live.begin(), live.end(), c), live.end());
     std::free(c);
     return result;
 }
