@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "app/orvelle.h"
 #include "app/state.h"
+#include "gui/polling.h"
 #include "platform/rs232/rs232.h"
 #include "platform/testing/testing.h"
 #include "platform/utility/utility.h"
@@ -35,6 +37,21 @@ inline double ThreadCpuSeconds()
     timespec t {};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return t.tv_sec + t.tv_nsec / 1e9;
+}
+
+// Runs the polling loop (GO) for about `seconds`, stopped from inside its own
+// event processing as the STOP button does; returns the seconds it ran.
+inline double PollForSeconds(double seconds)
+{
+    const double start = Timer();
+    QTimer stopper;
+    QObject::connect(&stopper, &QTimer::timeout, [&] {
+        if (Timer() - start >= seconds)
+            orvelle::poll = 0;
+    });
+    stopper.start(100);
+    orvelle::GetData();
+    return Timer() - start;
 }
 
 // Prints one line "name  figure unit  (limit: op value unit)  ok|OVER" and

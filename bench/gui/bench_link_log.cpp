@@ -5,14 +5,12 @@
 // through the open log, which keeps the last 10,000 lines: the memory the
 // second 50,000 add.
 #include <QApplication>
-#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
 #include "bench_support.h"
 #include "com232/link_log.h"
 #include "gui/link_log_window.h"
-#include "gui/polling.h"
 
 using namespace orvbench;
 
@@ -33,16 +31,8 @@ struct Run {
 Run Poll(orvbench::Rig &rig)
 {
     rig.sensor->clearFrameLog();
-    const double start = Timer();
-    QTimer stopper;
-    QObject::connect(&stopper, &QTimer::timeout, [&] {
-        if (Timer() - start >= kRunS)
-            orvelle::poll = 0;
-    });
-    stopper.start(100);
     const double cpu0 = ThreadCpuSeconds();
-    orvelle::GetData();
-    const double elapsed = Timer() - start;
+    const double elapsed = PollForSeconds(kRunS);
     return {rig.sensor->receivedFrames().size() / elapsed,
             (ThreadCpuSeconds() - cpu0) / elapsed * 100};
 }

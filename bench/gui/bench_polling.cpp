@@ -2,10 +2,8 @@
 // pseudo-terminal paced at 19200 baud: frames per second beside the rate the
 // 50 ms pause and the round trip allow, and the program's processor use.
 #include <QApplication>
-#include <QTimer>
 
 #include "bench_support.h"
-#include "gui/polling.h"
 #include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
@@ -22,17 +20,9 @@ constexpr double kRateShare = 0.85;  // of the rate pause and round trip allow
 // Polls for kRunS seconds; returns the program's processor use in % of one core.
 double PollForRunTime()
 {
-    const double start = Timer();
-    // Stops the loop from inside its own event processing, as the Stop button does.
-    QTimer stopper;
-    QObject::connect(&stopper, &QTimer::timeout, [&] {
-        if (Timer() - start >= kRunS)
-            orvelle::poll = 0;
-    });
-    stopper.start(100);
     const double cpu0 = CpuSeconds();
-    orvelle::GetData();
-    return (CpuSeconds() - cpu0) / (Timer() - start) * 100;
+    const double elapsed = PollForSeconds(kRunS);
+    return (CpuSeconds() - cpu0) / elapsed * 100;
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 // lines bounded however many frames pass, pause and save.
 #include <QFile>
 #include <QTest>
-#include <QTimer>
 
 #include "com232/link_log.h"
 #include "gui/link_log_window.h"
@@ -66,16 +65,10 @@ protected:
         }
         return out;
     }
-    void PollFrames(int frames)
+    void PollMore(int frames)
     {
         sensor_->clearFrameLog();
-        QTimer stopper;
-        QObject::connect(&stopper, &QTimer::timeout, [this, frames] {
-            if (orvtest::DataRequests(sensor_->receivedFrames()) >= frames)
-                poll = 0;
-        });
-        stopper.start(2);
-        uitest::InjectEvent(mainpanel, MAINP_ButtonGo, EVENT_COMMIT);
+        PollFrames(frames);
     }
 };
 
@@ -106,7 +99,7 @@ TEST_F(LinkLog, StartUpGetAndGoShowTheirFramesInOrder)
     EXPECT_NE(view[beforeGet].find("  >  0055 0003 "), std::string::npos) << view[beforeGet];
 
     const size_t beforeGo = view.size();
-    PollFrames(3);  // F11
+    PollMore(3);  // F11
     const std::vector<std::string> polled = Meanings(View(), beforeGo);
     ASSERT_GE(polled.size(), 6u);
     for (size_t i = 0; i + 1 < polled.size(); i += 2) {
@@ -115,7 +108,7 @@ TEST_F(LinkLog, StartUpGetAndGoShowTheirFramesInOrder)
     }
     EXPECT_EQ(linkTimeouts, 0u);
     // For the eye: the window during polling.
-    PollFrames(30);
+    PollMore(30);
     RefreshLinkLog();
     uitest::PanelWidget(linklogpanel)->grab().save(QString(ORVELLE_BUILD_DIR) + "/link-log-polling.png");
 }
@@ -136,7 +129,7 @@ TEST_F(LinkLog, FaultsShowAsSuchAndAreCounted)
     sim::FaultConfig f;
     f.wrongMarker = {true, 5};
     sensor_->setFaults(f);
-    PollFrames(2);
+    PollMore(2);
     std::vector<std::string> m = Meanings(View(), from);
     ASSERT_GE(m.size(), 2u);
     EXPECT_EQ(m[1], "< wrong marker 0x00AB");

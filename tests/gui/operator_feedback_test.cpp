@@ -3,7 +3,6 @@
 // grey when the link fails and live again with the next frame.
 #include <QRegularExpression>
 #include <QTcpServer>
-#include <QTimer>
 
 #include "support/program_fixture.h"
 
@@ -40,14 +39,7 @@ protected:
     void PollOneFrame()
     {
         sensor_->clearFrameLog();
-        auto *stopper = new QTimer;
-        QObject::connect(stopper, &QTimer::timeout, [this] {
-            if (orvtest::DataRequests(sensor_->receivedFrames()) >= 1)
-                poll = 0;
-        });
-        stopper->start(2);
-        uitest::InjectEvent(mainpanel, MAINP_ButtonGo, EVENT_COMMIT);
-        delete stopper;
+        PollFrames(1);
     }
 };
 

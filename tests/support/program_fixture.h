@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -137,6 +138,21 @@ protected:
         const std::string a = StatusText(orvelle::datapanel, DATAP_DispStatus);
         const std::string b = StatusText(orvelle::interfacepanel, INTERFACEP_DispStatus);
         return a == b ? a : "MISMATCH[" + a + "|" + b + "]";
+    }
+
+    // Polls (GO) until the simulator has received `frames` data requests since
+    // its frame log was last cleared, then stops as STOP does.
+    void PollFrames(int frames)
+    {
+        QTimer stopper;
+        QObject::connect(&stopper, &QTimer::timeout, [this, frames, &stopper] {
+            if (DataRequests(sensor_->receivedFrames()) >= frames) {
+                stopper.stop();
+                orvelle::poll = 0;
+            }
+        });
+        stopper.start(2);
+        uitest::InjectEvent(orvelle::mainpanel, MAINP_ButtonGo, EVENT_COMMIT);
     }
 
     // Processes events until pred() or the time limit (seconds) has passed.

@@ -15,20 +15,6 @@ namespace {
 
 class Screenshots : public ProgramTest {
 protected:
-    // Polls until `frames` data requests have been answered, then stops.
-    void PollFrames(int frames)
-    {
-        auto *timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, [this, frames, timer] {
-            if (orvtest::DataRequests(sensor_->receivedFrames()) >= frames) {
-                timer->stop();
-                poll = 0;
-            }
-        });
-        timer->start(5);
-        uitest::InjectEvent(mainpanel, MAINP_ButtonGo, EVENT_COMMIT);
-        delete timer;
-    }
     QImage Save(int panel, const char *name)
     {
         const QImage image = uitest::PanelWidget(panel)->grab().toImage();

@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
-#include <QTimer>
 
 #include "support/program_fixture.h"
 
@@ -18,19 +17,6 @@ constexpr int kMainDesignWidth = 900, kMainDesignHeight = 730;
 
 class WindowGrowth : public ProgramTest {
 protected:
-    void PollFrames(int frames)
-    {
-        auto *timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, [this, frames, timer] {
-            if (orvtest::DataRequests(sensor_->receivedFrames()) >= frames) {
-                timer->stop();
-                poll = 0;
-            }
-        });
-        timer->start(5);
-        uitest::InjectEvent(mainpanel, MAINP_ButtonGo, EVENT_COMMIT);
-        delete timer;
-    }
     static void Resize(int panel, int width, int height)
     {
         SetPanelAttribute(panel, ATTR_WIDTH, width);
