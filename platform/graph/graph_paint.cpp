@@ -439,6 +439,19 @@ void drawTraces(QPainter &p, const GraphFrame &f, const StripData &strip,
     p.restore();
 }
 
+QRegion cursorRegion(const GraphFrame &f, double x, double y)
+{
+    const QPointF c = f.map(x, y);
+    if (!f.plot.contains(c))
+        return {};
+    const double cx = std::floor(c.x()) + 0.5, cy = std::floor(c.y()) + 0.5;
+    const double m = kCursorMarker / 2 + 2;
+    QRegion r(QRectF(f.plot.left() - 1, cy - 2, f.plot.width() + 2, 4).toAlignedRect());
+    r += QRectF(cx - 2, f.plot.top() - 1, 4, f.plot.height() + 2).toAlignedRect();
+    r += QRectF(cx - m, cy - m, 2 * m, 2 * m).toAlignedRect();
+    return r;
+}
+
 void drawCursor(QPainter &p, const GraphFrame &f, double x, double y)
 {
     const QPointF c = f.map(x, y);

@@ -5,6 +5,7 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <QRegion>
 #include <QRgb>
 #include <cstddef>
 #include <vector>
@@ -34,5 +35,7 @@ void drawTraces(QPainter &p, const GraphFrame &f, const StripData &strip,
 
 // A cursor: thin crosshair through (x, y) with a small square marker.
 void drawCursor(QPainter &p, const GraphFrame &f, double x, double y);
+// What drawCursor paints at (x, y), in logical pixels, with a pixel to spare.
+QRegion cursorRegion(const GraphFrame &f, double x, double y);
 
 }  // namespace plat

@@ -93,6 +93,17 @@ std::vector<double> StripData::values(int trace) const
     return out;
 }
 
+std::vector<double> StripData::screen() const
+{
+    std::vector<double> out;
+    for (int t = 0; t < traces(); ++t) {
+        out.push_back(rings_[t].count);
+        for (int i = 0; i < rings_[t].count; ++i)
+            out.push_back(at(t, i));
+    }
+    return out;
+}
+
 bool StripData::extent(double *lo, double *hi) const
 {
     bool any = false;

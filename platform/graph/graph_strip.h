@@ -31,6 +31,9 @@ public:
     int count(int trace) const { return rings_[trace].count; }
     double at(int trace, int i) const;
     std::vector<double> values(int trace) const;
+    // Everything on screen, every trace's count followed by its points: two
+    // equal screens draw the same picture.
+    std::vector<double> screen() const;
     // Finite extent of every point on screen; false when there is none.
     bool extent(double *lo, double *hi) const;
 

@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <new>
 
 #include "platform/graph/graph_axis.h"
@@ -112,6 +113,7 @@ int GraphWidget::setAxisScaling(int axis, int mode, double min, double max)
     if (axis != kAxisX && axis != kAxisY)
         return UIEInvalidAttribute;
     Impl::Axis &ax = d_->axis(axis);
+    const Impl::Axis before = ax;
     switch (mode) {
     case VAL_MANUAL:
         if (!plat::validRange(min, max))
@@ -130,7 +132,9 @@ int GraphWidget::setAxisScaling(int axis, int mode, double min, double max)
         return UIEInvalidAttribute;
     }
     ax.mode = mode;
-    update();
+    // A frame that sets the same scaling again repaints nothing.
+    if (ax.mode != before.mode || ax.manual != before.manual)
+        update();
     return 0;
 }
 
@@ -241,7 +245,10 @@ std::vector<GraphWidget::Plot> GraphWidget::plots() const
 
 void GraphWidget::setNumCursors(int n)
 {
-    d_->cursors.resize(std::clamp(n, 0, kMaxCursors));
+    n = std::clamp(n, 0, kMaxCursors);
+    if (n == numCursors())
+        return;
+    d_->cursors.resize(n);
     update();
 }
 
@@ -256,8 +263,16 @@ int GraphWidget::setCursor(int number, double x, double y)
         return UIEIndexOutOfRange;
     if (!std::isfinite(x) || !std::isfinite(y))
         return UIEBadValueType;
-    d_->cursors[number - 1] = {x, y, true};
-    update();
+    Impl::Cursor &c = d_->cursors[number - 1];
+    if (c.placed && c.x == x && c.y == y)
+        return 0;
+    // A cursor that moves repaints where it was and where it goes; the
+    // frame is the one of the last paint, so the rest waits for a full one.
+    if (c.placed && d_->valid && d_->cacheSize == size())
+        update(plat::cursorRegion(d_->frame, c.x, c.y) + plat::cursorRegion(d_->frame, x, y));
+    else
+        update();
+    c = {x, y, true};
     return 0;
 }
 
@@ -276,8 +291,10 @@ int GraphWidget::cursor(int number, double *x, double *y) const
 
 void GraphWidget::setNumTraces(int n)
 {
+    const int before = numTraces();
     d_->strip.setTraces(n);
-    update();
+    if (numTraces() != before)
+        update();
 }
 
 int GraphWidget::numTraces() const
@@ -287,8 +304,10 @@ int GraphWidget::numTraces() const
 
 void GraphWidget::setPointsPerScreen(int n)
 {
+    const int before = pointsPerScreen();
     d_->strip.setPointsPerScreen(n);
-    update();
+    if (pointsPerScreen() != before)
+        update();
 }
 
 int GraphWidget::pointsPerScreen() const
@@ -300,6 +319,8 @@ void GraphWidget::setTraceColor(int trace, QRgb color)
 {
     if (trace < 0 || trace >= static_cast<int>(d_->traceColors.size()))
         return;
+    if (d_->traceColors[trace] == opaqueRgb(color))
+        return;
     d_->traceColors[trace] = opaqueRgb(color);
     update();
 }
@@ -308,8 +329,13 @@ void GraphWidget::appendStrip(const double *values, int count)
 {
     if (mode_ != Mode::StripChart)
         return;
+    // Values that only repeat what is on screen leave the picture as it is.
+    const std::vector<double> before = d_->strip.screen();
     d_->strip.append(values, count);
-    update();
+    const std::vector<double> after = d_->strip.screen();
+    if (before.size() != after.size()
+        || std::memcmp(before.data(), after.data(), before.size() * sizeof(double)) != 0)
+        update();
 }
 
 void GraphWidget::clearStrip()

@@ -189,10 +189,15 @@ void showValue(Ctrl &c)
         r = {std::min(r.lo, c.value), std::max(r.hi, c.value)};
     switch (c.kind) {
     case CTRL_NUMERIC: {
+        // The spin box repaints at every setter, even one that changes
+        // nothing; a display fed the same value again must stay still.
         auto *spin = static_cast<QDoubleSpinBox *>(w);
-        spin->setDecimals(decimalsOf(c));
-        spin->setRange(r.lo, r.hi);
-        spin->setValue(c.value);
+        if (spin->decimals() != decimalsOf(c))
+            spin->setDecimals(decimalsOf(c));
+        if (spin->minimum() != r.lo || spin->maximum() != r.hi)
+            spin->setRange(r.lo, r.hi);
+        if (spin->value() != c.value)
+            spin->setValue(c.value);
         break;
     }
     case CTRL_TOGGLE_BUTTON: static_cast<QPushButton *>(w)->setChecked(c.value != 0); break;

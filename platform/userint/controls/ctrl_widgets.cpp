@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDoubleSpinBox>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -22,50 +23,99 @@ constexpr int kListPopupMargin = 24;  // beyond the widest entry
 
 // ---- bar -----------------------------------------------------------------
 
+BarWidget::BarWidget(QWidget *parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+}
+
 void BarWidget::setRange(double min, double max)
 {
-    if (max > min) {
-        min_ = min;
-        max_ = max;
-    }
+    if (!(max > min) || (min == min_ && max == max_))
+        return;
+    min_ = min;
+    max_ = max;
+    labelWidth_ = -1;
     update();
 }
 
+// Only the bar changes with the value; the scale stays.
 void BarWidget::setValue(double value)
 {
+    if (value == value_)
+        return;
     value_ = value;
-    update();
+    update(barRect(labelWidth()).adjusted(0, 0, 1, 1));  // the outline reaches one pixel out
 }
 
 void BarWidget::setFillColor(const QColor &color)
 {
+    if (color == fill_)
+        return;
     fill_ = color;
     update();
 }
 
+void BarWidget::setDecimals(int decimals)
+{
+    if (decimals == decimals_)
+        return;
+    decimals_ = decimals;
+    labelWidth_ = -1;
+    update();
+}
+
+void BarWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        labelWidth_ = -1;
+    QWidget::changeEvent(event);
+}
+
+// Width of the widest scale label, measured once per range, decimals and
+// font: text measuring costs more than the rest of a repaint.
+int BarWidget::labelWidth() const
+{
+    if (labelWidth_ >= 0)
+        return labelWidth_;
+    QFontMetrics fm = fontMetrics();
+    int widest = 0;
+    for (int i = 0; i <= kScaleTicks; ++i) {
+        double v = min_ + (max_ - min_) * i / kScaleTicks;
+        widest = std::max(widest, fm.horizontalAdvance(QString::number(v, 'f', decimals_)));
+    }
+    labelWidth_ = widest;
+    return widest;
+}
+
+// The bar right of the scale, half a text line in from top and bottom.
+QRect BarWidget::barRect(int labelWidth) const
+{
+    int half = fontMetrics().height() / 2;
+    int barLeft = labelWidth + kTickLength + 2;
+    int barWidth = std::max(kBarMinWidth, width() - barLeft - 1);
+    return QRect(barLeft, half, barWidth, std::max(1, height() - 2 * half - 1));
+}
+
 // Scale labels on the left, the bar on the right filled from the bottom in
 // proportion to the value within the range.
-void BarWidget::paintEvent(QPaintEvent *)
+void BarWidget::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     QFontMetrics fm = fontMetrics();
-    int labelWidth = 0;
-    for (int i = 0; i <= kScaleTicks; ++i) {
-        double v = min_ + (max_ - min_) * i / kScaleTicks;
-        labelWidth = std::max(labelWidth, fm.horizontalAdvance(QString::number(v, 'f', decimals_)));
-    }
+    const int labels = labelWidth();
+    const QRect bar = barRect(labels);
     int half = fm.height() / 2;
-    int barLeft = labelWidth + kTickLength + 2;
-    int barWidth = std::max(kBarMinWidth, width() - barLeft - 1);
-    QRect bar(barLeft, half, barWidth, std::max(1, height() - 2 * half - 1));
+    int barLeft = bar.left();
 
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                              QPalette::WindowText));
-    for (int i = 0; i <= kScaleTicks; ++i) {
+    // A new value repaints the bar alone; the scale is drawn only when asked.
+    const bool scale = event->rect().left() < barLeft;
+    for (int i = 0; scale && i <= kScaleTicks; ++i) {
         double v = min_ + (max_ - min_) * i / kScaleTicks;
         int y = bar.bottom() - bar.height() * i / kScaleTicks;
         p.drawLine(barLeft - kTickLength - 1, y, barLeft - 2, y);
-        p.drawText(QRect(0, y - half, labelWidth, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
+        p.drawText(QRect(0, y - half, labels, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
                    QString::number(v, 'f', decimals_));
     }
     p.fillRect(bar, palette().color(QPalette::Base));

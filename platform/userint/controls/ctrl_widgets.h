@@ -12,20 +12,26 @@
 
 namespace plat {
 
-// A vertical bar indicator with a scale at its left.
+// A vertical bar indicator with a scale at its left. It fills its own
+// background, so a new value repaints the bar alone, not the panel behind.
 class BarWidget : public QWidget {
 public:
-    explicit BarWidget(QWidget *parent) : QWidget(parent) {}
+    explicit BarWidget(QWidget *parent);
     void setRange(double min, double max);
     void setValue(double value);
     void setFillColor(const QColor &color);
-    void setDecimals(int decimals) { decimals_ = decimals; update(); }
+    void setDecimals(int decimals);
     double value() const { return value_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    int labelWidth() const;
+    QRect barRect(int labelWidth) const;
+    mutable int labelWidth_ = -1;  // of the widest scale label; -1: to be measured
+
     double min_ = 0, max_ = 100, value_ = 0;
     int decimals_ = 0;
     QColor fill_{0x00, 0xA0, 0x00};

@@ -1,0 +1,104 @@
+// What a value written from code repaints: nothing when it is the value
+// already shown, and for a moved cursor or a new bar level only part of the
+// control, which must then look exactly as a full repaint would draw it.
+#include <QApplication>
+#include <QImage>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QWindow>
+#include <map>
+
+#include "ui_fixture.h"
+
+using namespace uifix;
+
+namespace {
+
+// Counts paint events per widget and gathers what they painted.
+class PaintCounter : public QObject {
+public:
+    std::map<QObject *, int> paints;
+    std::map<QObject *, QRegion> painted;
+    int total() const
+    {
+        int n = 0;
+        for (const auto &[w, count] : paints)
+            n += count;
+        return n;
+    }
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint && o->isWidgetType()) {
+            ++paints[o];
+            painted[o] += static_cast<QPaintEvent *>(e)->region();
+        }
+        return false;
+    }
+};
+
+// Writes the same frame of values a polling loop would write.
+void WriteFrame(int panel, unsigned short word, double cursorX)
+{
+    const double strip[] = {10, 20, 30, 10, 20, 30};
+    SetCtrlVal(panel, C_SHOW, word);
+    SetCtrlVal(panel, C_BAR, word);
+    SetAxisScalingMode(panel, C_STRIP, VAL_LEFT_YAXIS, VAL_MANUAL, 0, 100);
+    SetCtrlAttribute(panel, C_STRIP, ATTR_POINTS_PER_SCREEN, 2);
+    PlotStripChart(panel, C_STRIP, strip, 6, 0, 0, VAL_DOUBLE);
+    SetGraphCursor(panel, C_GRAPH, 1, cursorX, 50);
+}
+
+// The widget as the window shows it now: what partial repaints left there.
+QImage OnScreen(QWidget *w)
+{
+    QWidget *window = w->window();
+    const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
+    const QPoint at = w->mapTo(window, QPoint(0, 0));
+    return shot.copy(QRect(at, w->size())).convertToFormat(QImage::Format_RGB32);
+}
+
+// The widget drawn whole, from scratch.
+QImage DrawnWhole(QWidget *w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+using Repaint = UiTest;
+
+TEST_F(Repaint, AFrameOfUnchangedValuesRepaintsNothing)
+{
+    ASSERT_TRUE(showActive(main_));
+    WriteFrame(main_, 1000, 300);
+    QApplication::processEvents();
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    WriteFrame(main_, 1000, 300);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.total(), 0);
+    // A changed value does repaint, so the count above would have seen it.
+    WriteFrame(main_, 1001, 300);
+    QApplication::processEvents();
+    QWidget *bar = uitest::CtrlWidget(main_, C_BAR);
+    EXPECT_GT(counter.paints[uitest::CtrlWidget(main_, C_SHOW)], 0);
+    EXPECT_GT(counter.paints[bar], 0);
+    // The bar fills its own background: the panel behind it stays still.
+    EXPECT_FALSE(counter.painted[uitest::PanelWidget(main_)].intersects(bar->geometry()));
+    qApp->removeEventFilter(&counter);
+}
+
+TEST_F(Repaint, PartialRepaintsLeaveWhatAFullOneDraws)
+{
+    ASSERT_TRUE(showActive(main_));
+    WriteFrame(main_, 1000, 300);
+    QApplication::processEvents();
+    WriteFrame(main_, 3500, 700);   // the cursor moves right, the bar rises
+    QApplication::processEvents();
+    for (int ctrl : {C_GRAPH, C_BAR}) {
+        QWidget *w = uitest::CtrlWidget(main_, ctrl);
+        EXPECT_EQ(OnScreen(w), DrawnWhole(w)) << "control " << ctrl;
+    }
+}
