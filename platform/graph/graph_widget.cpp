@@ -365,8 +365,11 @@ void GraphWidget::refreshCache()
     if (!d.valid || d.cacheSize != size() || d.cacheDpr != dpr || d.frame.x != rx ||
         d.frame.y != ry || d.cacheFont != f || d.cacheBg != bg) {
         const QSize px(qCeil(width() * dpr), qCeil(height() * dpr));
-        if (d.cache.size() != px)
-            d.cache = QImage(px, QImage::Format_ARGB32_Premultiplied);
+        // An opaque cache is copied onto the window, not blended.
+        const QImage::Format format =
+            bg.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+        if (d.cache.size() != px || d.cache.format() != format)
+            d.cache = QImage(px, format);
         d.cache.setDevicePixelRatio(dpr);
         d.frame = plat::layoutFrame(size(), f, rx, ry, d.names);
         QPainter p(&d.cache);
@@ -385,7 +388,7 @@ void GraphWidget::refreshCache()
     }
 }
 
-void GraphWidget::paintEvent(QPaintEvent *)
+void GraphWidget::paintEvent(QPaintEvent *event)
 {
     if (width() <= 0 || height() <= 0)
         return;
@@ -396,7 +399,14 @@ void GraphWidget::paintEvent(QPaintEvent *)
         return;
     }
     QPainter p(this);
-    p.drawImage(QPointF(0, 0), d_->cache);
+    // One rectangle at a time: the cache is then copied row by row, where a
+    // region of several (a moved cursor's) would have it blended span by
+    // span and handed to worker threads, which costs more than the copy.
+    for (const QRect &r : event->region()) {
+        p.setClipRect(r);
+        p.drawImage(QPointF(0, 0), d_->cache);
+    }
+    p.setClipping(false);
     if (mode_ == Mode::StripChart) {
         plat::drawTraces(p, d_->frame, d_->strip, d_->traceColors);
         return;

@@ -81,15 +81,18 @@ int WaitMs(double deadline, double now)
     return static_cast<int>(std::ceil(remaining * 1000.0));
 }
 
-// ProcessSystemEvents and ProcessSystemEventsUntil: see userint.h.
+// ProcessSystemEvents (deadline negative) and ProcessSystemEventsUntil: see
+// userint.h. A call that gives a deadline comes from a waiting loop by its
+// own word.
 int ProcessEvents(double deadline)
 {
     QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
     if (!dispatcher)
         return 0;
     const double now = Timer();
-    const bool waiting = previousFoundNothing && activityAtPrevious == linkActivity
-        && now - returnedAt < kBackToBackS;
+    const bool waiting = deadline >= 0
+        || (previousFoundNothing && activityAtPrevious == linkActivity
+            && now - returnedAt < kBackToBackS);
     const int waitMs = waiting ? WaitMs(deadline, now) : 0;
     const bool found = waitMs > 0 ? WaitForNextEvent(dispatcher, waitMs)
                                   : dispatcher->processEvents(QEventLoop::AllEvents);

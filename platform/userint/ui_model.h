@@ -62,6 +62,7 @@ struct Ctrl {
     std::vector<int> rowLabelColors;  // tables
     bool edited = false;            // strings, text boxes: typed into since the last commit
     int shownIndex = -1;            // rings: the index the operator last saw
+    bool valueUnshown = false;      // hidden numerics: the widget gets the value when shown
     bool unlisted = false;          // rings: showing a code no item carries, as the last entry
     int unlistedValue = 0;          // that code
     QString toolTip;                // shown on hover; empty: none

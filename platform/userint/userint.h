@@ -158,9 +158,10 @@ int QuitUserInterface(int returnCode);
 // (at most 8 ms) and processes it. A loop built on it so reacts at once, costs
 // next to no processor time, and sees its time limit pass at most 8 ms late.
 int ProcessSystemEvents();
-// The same, for a loop that waits until Timer() reaches deadline (seconds)
-// at the latest: a waiting call sleeps until the next event or the deadline,
-// so the loop wakes only when there is something to do.
+// The call of a loop that waits until Timer() reaches deadline (seconds) at
+// the latest: it processes what is pending or else sleeps until the next
+// event or the deadline, so the loop wakes only when there is something to
+// do and sees its limit pass on time.
 int ProcessSystemEventsUntil(double deadline);
 
 // ---- panels --------------------------------------------------------------

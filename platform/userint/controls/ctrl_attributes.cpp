@@ -225,6 +225,8 @@ int setInt(Ctrl &c, int attribute, int value)
     case ATTR_DIMMED: c.dimmed = value != 0; break;
     case ATTR_VISIBLE:
         c.visible = value != 0;
+        if (c.visible && c.valueUnshown)
+            plat::showValue(c);
         c.widget->setVisible(c.visible);
         plat::placeLabel(c);
         return 0;

@@ -189,6 +189,11 @@ void showValue(Ctrl &c)
         r = {std::min(r.lo, c.value), std::max(r.hi, c.value)};
     switch (c.kind) {
     case CTRL_NUMERIC: {
+        // A hidden display lays out no text for every frame; it takes the
+        // value when it is shown again.
+        c.valueUnshown = !c.visible;
+        if (c.valueUnshown)
+            break;
         // The spin box repaints at every setter, even one that changes
         // nothing; a display fed the same value again must stay still.
         auto *spin = static_cast<QDoubleSpinBox *>(w);

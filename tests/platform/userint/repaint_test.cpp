@@ -1,7 +1,9 @@
 // What a value written from code repaints: nothing when it is the value
-// already shown, and for a moved cursor or a new bar level only part of the
-// control, which must then look exactly as a full repaint would draw it.
+// already shown or the display is hidden, and for a moved cursor or a new
+// bar level only part of the control, which must then look exactly as a full
+// repaint would draw it.
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QImage>
 #include <QPaintEvent>
 #include <QScreen>
@@ -101,4 +103,16 @@ TEST_F(Repaint, PartialRepaintsLeaveWhatAFullOneDraws)
         QWidget *w = uitest::CtrlWidget(main_, ctrl);
         EXPECT_EQ(OnScreen(w), DrawnWhole(w)) << "control " << ctrl;
     }
+}
+
+// A hidden display skips the text of every new value but shows the last
+// one when it comes back.
+TEST_F(Repaint, AHiddenDisplayShowsItsLastValueWhenShownAgain)
+{
+    ASSERT_TRUE(showActive(main_));
+    SetCtrlAttribute(main_, C_SHOW, ATTR_VISIBLE, 0);
+    SetCtrlVal(main_, C_SHOW, 41);
+    SetCtrlVal(main_, C_SHOW, 42);
+    SetCtrlAttribute(main_, C_SHOW, ATTR_VISIBLE, 1);
+    EXPECT_EQ(static_cast<QDoubleSpinBox *>(uitest::CtrlWidget(main_, C_SHOW))->text(), "42");
 }
