@@ -4,7 +4,9 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps build test demo bench install package clean
+FUZZ_BUILD ?= build-fuzz
+
+.PHONY: all deps build test demo bench fuzz install package clean
 
 all: build
 
@@ -26,6 +28,10 @@ demo: build
 bench: build
 	@scripts/bench.sh $(BUILD)
 
+# Each fuzz target for 60 s (FUZZ_SECONDS), built with clang in $(FUZZ_BUILD).
+fuzz: deps
+	@JOBS=$(JOBS) scripts/fuzz.sh $(FUZZ_BUILD)
+
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
@@ -33,4 +39,4 @@ package: build
 	@cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)
