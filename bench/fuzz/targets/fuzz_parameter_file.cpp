@@ -25,7 +25,9 @@ constexpr char kRefusal[] = "The parameter file could not be loaded:";
 // for anything else.
 bool PlainValues(const uint8_t *data, size_t size, std::vector<long> *values)
 {
-    auto gap = [](uint8_t c) { return c == ' ' || c == '\t' || c == ',' || c == '\r'; };
+    auto gap = [](uint8_t c) {
+        return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\f' || c == '\v';
+    };
     size_t i = 0;
     while (i < size) {
         size_t end = i;
