@@ -29,7 +29,8 @@ bench: build
 	@scripts/bench.sh $(BUILD)
 
 # Each fuzz target for 60 s (FUZZ_SECONDS), built with clang in $(FUZZ_BUILD).
-fuzz: deps
+fuzz:
+	@scripts/install-deps.sh fuzz
 	@JOBS=$(JOBS) scripts/fuzz.sh $(FUZZ_BUILD)
 
 install: build

@@ -19,6 +19,10 @@ namespace orvelle {
 
 namespace {
 
+// A triggered recording has no time limit; between frames it sleeps until
+// the next event, waking at least this often, s.
+constexpr double kTriggerIdleWakeS = 0.25;
+
 // The controls a timed recording shows but takes no input on.
 const int kTimedLocked[] = {RECP_EditInterval, RECP_EditRecVal, RECP_ButtonStartRecord};
 
@@ -131,7 +135,7 @@ void TriggeredRecord()
     SetCtrlVal(recpanel, RECP_DispRecordCount, n);
     poll = 1;
     while (poll == 1) {
-        ProcessSystemEvents();
+        ProcessSystemEventsUntil(Timer() + kTriggerIdleWakeS);
         if (ReadLinkStream() < 0) {
             // Port or connection gone: nothing more can come.
             SetPopupTimeout();

@@ -3,11 +3,15 @@
 # Quiet and quick when everything is already there.
 set -euo pipefail
 # dpkg-dev and file let `make package` find the package's dependencies;
-# desktop-file-utils checks the desktop entry in the install test; clang and
-# its run-time libraries (libFuzzer, the sanitizers) build `make fuzz`.
+# desktop-file-utils checks the desktop entry in the install test.
 pkgs=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
       libgl-dev libgtest-dev fonts-dejavu-core xvfb xauth locales
-      dpkg-dev file desktop-file-utils clang libclang-rt-14-dev)
+      dpkg-dev file desktop-file-utils)
+# `install-deps.sh fuzz` adds clang and its run-time libraries (libFuzzer,
+# the sanitizers) for `make fuzz`; the tests never need them.
+if [ "${1:-}" = fuzz ]; then
+  pkgs+=(clang libclang-rt-14-dev)
+fi
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
