@@ -73,6 +73,21 @@ protected:
         GetCtrlVal(recpanel, ctrl, &v);
         return v;
     }
+    // Once the simulator has sent nothing for 0.3 s, presses Stop of the
+    // triggered recording and returns true; lastSent and quietSince carry
+    // the watch from one step to the next.
+    bool StopOnceQuiet(std::uint64_t &lastSent, double &quietSince)
+    {
+        const std::uint64_t sent = sensor_->bytesSent();
+        if (sent != lastSent) {
+            lastSent = sent;
+            quietSince = Timer();
+        }
+        if (Timer() - quietSince < 0.3)
+            return false;
+        uitest::InjectEvent(recpanel, RECP_ButtonStopTrigRec, EVENT_COMMIT);
+        return true;
+    }
     // Every line carries the standing target, so none is made of pieces of
     // two frames or of a foreign one.
     void ExpectTargetValues() const
@@ -224,14 +239,7 @@ TEST_F(Recorder, TriggeredOverTcpDropsAWrongMarkerAndStopSwitchesSendingOff)
             phase = 3;
             return false;
         default:
-            if (sent != lastSent) {
-                lastSent = sent;
-                quietSince = Timer();
-            }
-            if (Timer() - quietSince < 0.3)
-                return false;
-            uitest::InjectEvent(recpanel, RECP_ButtonStopTrigRec, EVENT_COMMIT);
-            return true;
+            return StopOnceQuiet(lastSent, quietSince);
         }
     });
     ASSERT_EQ(phase, 3);
@@ -289,14 +297,7 @@ TEST_F(Recorder, TriggeredOverThePacedPortKeepsFramesThatArriveTogetherOrInPiece
             quietSince = Timer();
             return false;
         }
-        if (sent != lastSent) {
-            lastSent = sent;
-            quietSince = Timer();
-        }
-        if (Timer() - quietSince < 0.3)
-            return false;
-        uitest::InjectEvent(recpanel, RECP_ButtonStopTrigRec, EVENT_COMMIT);
-        return true;
+        return StopOnceQuiet(lastSent, quietSince);
     });
     const auto sentFrames = static_cast<double>((sensor_->bytesSent() - sentBefore) / 36);
     EXPECT_EQ(Shown(RECP_DispRecordCount), sentFrames);
