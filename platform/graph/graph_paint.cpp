@@ -12,8 +12,6 @@ namespace {
 constexpr double kLineWidth = 1.0;     // plots and traces, logical px
 constexpr double kMarkerSize = 5.0;    // solid square point marker
 constexpr double kDotSize = 2.0;       // a zero-length segment shows as a dot
-constexpr double kCursorMarker = 7.0;  // hollow square at the cursor point
-constexpr QRgb kCursorColor = 0x000000;
 // Lines may stray this far outside the plot area, so a line on the edge
 // keeps its full width.
 constexpr double kClipSlack = 1.0;
@@ -436,39 +434,6 @@ void drawTraces(QPainter &p, const GraphFrame &f, const StripData &strip,
         s.color = t < static_cast<int>(colors.size()) ? colors[t] : 0;
         batch.flush(p, s);
     }
-    p.restore();
-}
-
-QRegion cursorRegion(const GraphFrame &f, double x, double y)
-{
-    const QPointF c = f.map(x, y);
-    if (!f.plot.contains(c))
-        return {};
-    const double cx = std::floor(c.x()) + 0.5, cy = std::floor(c.y()) + 0.5;
-    const double m = kCursorMarker / 2 + 2;
-    QRegion r(QRectF(f.plot.left() - 1, cy - 2, f.plot.width() + 2, 4).toAlignedRect());
-    r += QRectF(cx - 2, f.plot.top() - 1, 4, f.plot.height() + 2).toAlignedRect();
-    r += QRectF(cx - m, cy - m, 2 * m, 2 * m).toAlignedRect();
-    return r;
-}
-
-void drawCursor(QPainter &p, const GraphFrame &f, double x, double y)
-{
-    const QPointF c = f.map(x, y);
-    if (!f.plot.contains(c))
-        return;
-    p.save();
-    p.setClipRect(f.plot);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    // Pixel centres, so the hair lines stay one pixel wide at scale 1.
-    const double cx = std::floor(c.x()) + 0.5, cy = std::floor(c.y()) + 0.5;
-    p.setPen(QPen(QColor(kCursorColor), 1, Qt::DotLine));
-    p.drawLine(QPointF(f.plot.left(), cy), QPointF(f.plot.right(), cy));
-    p.setPen(QPen(QColor(kCursorColor), 1));
-    p.drawLine(QPointF(cx, f.plot.top()), QPointF(cx, f.plot.bottom()));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(cx - kCursorMarker / 2, cy - kCursorMarker / 2, kCursorMarker,
-                      kCursorMarker));
     p.restore();
 }
 

@@ -1,11 +1,9 @@
 // Drawing of the graph control's content onto a prepared frame: the stored
-// plots (in batches, clipped to the plot area), the strip chart traces and
-// the cursors.
+// plots (in batches, clipped to the plot area) and the strip chart traces.
 #pragma once
 
 #include <QPointF>
 #include <QRectF>
-#include <QRegion>
 #include <QRgb>
 #include <cstddef>
 #include <vector>
@@ -32,10 +30,5 @@ void drawPlots(QPainter &p, const GraphFrame &f, const PlotStore &store, std::si
 // Draws every trace as a line through its points, point i at x = i.
 void drawTraces(QPainter &p, const GraphFrame &f, const StripData &strip,
                 const std::vector<QRgb> &colors);
-
-// A cursor: thin crosshair through (x, y) with a small square marker.
-void drawCursor(QPainter &p, const GraphFrame &f, double x, double y);
-// What drawCursor paints at (x, y), in logical pixels, with a pixel to spare.
-QRegion cursorRegion(const GraphFrame &f, double x, double y);
 
 }  // namespace plat

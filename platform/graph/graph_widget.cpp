@@ -14,6 +14,7 @@
 #include <new>
 
 #include "platform/graph/graph_axis.h"
+#include "platform/graph/graph_cursor.h"
 #include "platform/graph/graph_frame.h"
 #include "platform/graph/graph_paint.h"
 #include "platform/graph/graph_store.h"
@@ -52,6 +53,7 @@ struct GraphWidget::Impl {
     std::vector<QRgb> traceColors;
     Axis axes[2];  // [0] left y, [1] bottom x
     std::vector<Cursor> cursors;
+    plat::CursorArt cursorArt;
     plat::FrameLabels names;
 
     // The cache and what it was drawn for.
@@ -413,7 +415,7 @@ void GraphWidget::paintEvent(QPaintEvent *event)
     }
     for (const Impl::Cursor &c : d_->cursors)
         if (c.placed)
-            plat::drawCursor(p, d_->frame, c.x, c.y);
+            plat::drawCursor(p, d_->frame, c.x, c.y, d_->cursorArt);
 }
 
 // The cache notices a new size itself. (A hidden widget gets a resize event
