@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "platform/userint/outline.h"
 #include "platform/userint/registry.h"
 #include "platform/userint/ui_model.h"
 
@@ -35,8 +36,7 @@ protected:
         if (!parentWidget())
             return;
         QPainter p(this);
-        p.setPen(plat::toQColor(kChildFrameGrey));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        plat::drawOutline(p, rect().adjusted(0, 0, -1, -1), plat::toQColor(kChildFrameGrey));
     }
     void resizeEvent(QResizeEvent *) override { plat::panelResized(handle_); }
     // A window moved to a smaller screen shrinks to fit it.

@@ -11,6 +11,8 @@
 #include <QStylePainter>
 #include <cmath>
 
+#include "platform/userint/outline.h"
+
 namespace plat {
 
 namespace {
@@ -25,7 +27,9 @@ constexpr int kListPopupMargin = 24;  // beyond the widest entry
 
 BarWidget::BarWidget(QWidget *parent) : QWidget(parent)
 {
-    setAutoFillBackground(true);
+    // It paints its own background, around the bar only: a new value
+    // repaints the bar, which covers its area anyway.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void BarWidget::setRange(double min, double max)
@@ -107,6 +111,8 @@ void BarWidget::paintEvent(QPaintEvent *event)
     int half = fm.height() / 2;
     int barLeft = bar.left();
 
+    for (const QRect &r : event->region().subtracted(bar))
+        p.fillRect(r, palette().brush(backgroundRole()));
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                              QPalette::WindowText));
     // A new value repaints the bar alone; the scale is drawn only when asked.
@@ -118,12 +124,13 @@ void BarWidget::paintEvent(QPaintEvent *event)
         p.drawText(QRect(0, y - half, labels, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
                    QString::number(v, 'f', decimals_));
     }
-    p.fillRect(bar, palette().color(QPalette::Base));
     double fraction = std::clamp((value_ - min_) / (max_ - min_), 0.0, 1.0);
     int filled = static_cast<int>(std::lround(fraction * bar.height()));
+    p.fillRect(QRect(bar.left(), bar.top(), bar.width(), bar.height() - filled),
+               palette().color(QPalette::Base));
     p.fillRect(QRect(bar.left(), bar.bottom() - filled + 1, bar.width(), filled),
                isEnabled() ? fill_ : fill_.lighter(150));
-    p.drawRect(bar);
+    drawOutline(p, bar, p.pen().color());
 }
 
 // ---- slide ---------------------------------------------------------------
