@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/userint/outline.h"
 
@@ -42,13 +44,18 @@ void BarWidget::setRange(double min, double max)
     update();
 }
 
-// Only the bar changes with the value; the scale stays.
+// Only the rows between the old and the new level change; a value within
+// the same row repaints nothing.
 void BarWidget::setValue(double value)
 {
     if (value == value_)
         return;
+    const QRect bar = barRect(labelWidth());
+    const int before = filledRows(bar, value_), after = filledRows(bar, value);
     value_ = value;
-    update(barRect(labelWidth()).adjusted(0, 0, 1, 1));  // the outline reaches one pixel out
+    if (before != after)
+        update(QRect(bar.left(), bar.bottom() - std::max(before, after) + 1, bar.width(),
+                     std::abs(after - before)));
 }
 
 void BarWidget::setFillColor(const QColor &color)
@@ -100,6 +107,13 @@ QRect BarWidget::barRect(int labelWidth) const
     return QRect(barLeft, half, barWidth, std::max(1, height() - 2 * half - 1));
 }
 
+// Rows of bar filled from the bottom for value.
+int BarWidget::filledRows(const QRect &bar, double value) const
+{
+    const double fraction = std::clamp((value - min_) / (max_ - min_), 0.0, 1.0);
+    return static_cast<int>(std::lround(fraction * bar.height()));
+}
+
 // Scale labels on the left, the bar on the right filled from the bottom in
 // proportion to the value within the range.
 void BarWidget::paintEvent(QPaintEvent *event)
@@ -124,8 +138,7 @@ void BarWidget::paintEvent(QPaintEvent *event)
         p.drawText(QRect(0, y - half, labels, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
                    QString::number(v, 'f', decimals_));
     }
-    double fraction = std::clamp((value_ - min_) / (max_ - min_), 0.0, 1.0);
-    int filled = static_cast<int>(std::lround(fraction * bar.height()));
+    const int filled = filledRows(bar, value_);
     p.fillRect(QRect(bar.left(), bar.top(), bar.width(), bar.height() - filled),
                palette().color(QPalette::Base));
     p.fillRect(QRect(bar.left(), bar.bottom() - filled + 1, bar.width(), filled),

@@ -13,7 +13,8 @@
 namespace plat {
 
 // A vertical bar indicator with a scale at its left. It fills its own
-// background, so a new value repaints the bar alone, not the panel behind.
+// background, so a new value repaints the rows of the bar that change, not
+// the panel behind.
 class BarWidget : public QWidget {
 public:
     explicit BarWidget(QWidget *parent);
@@ -30,6 +31,7 @@ protected:
 private:
     int labelWidth() const;
     QRect barRect(int labelWidth) const;
+    int filledRows(const QRect &bar, double value) const;
     mutable int labelWidth_ = -1;  // of the widest scale label; -1: to be measured
 
     double min_ = 0, max_ = 100, value_ = 0;

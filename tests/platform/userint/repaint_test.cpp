@@ -81,11 +81,15 @@ TEST_F(Repaint, AFrameOfUnchangedValuesRepaintsNothing)
     WriteFrame(main_, 1000, 300);
     QApplication::processEvents();
     EXPECT_EQ(counter.total(), 0);
-    // A changed value does repaint, so the count above would have seen it.
+    // A changed value does repaint, so the count above would have seen it;
+    // a bar whose level stays in the same pixel row does not.
     WriteFrame(main_, 1001, 300);
     QApplication::processEvents();
     QWidget *bar = uitest::CtrlWidget(main_, C_BAR);
     EXPECT_GT(counter.paints[uitest::CtrlWidget(main_, C_SHOW)], 0);
+    EXPECT_EQ(counter.paints[bar], 0);
+    WriteFrame(main_, 2000, 300);
+    QApplication::processEvents();
     EXPECT_GT(counter.paints[bar], 0);
     // The bar fills its own background: the panel behind it stays still.
     EXPECT_FALSE(counter.painted[uitest::PanelWidget(main_)].intersects(bar->geometry()));
