@@ -134,6 +134,15 @@ struct Batch {
         if (!clipSegment(clip, a, b))
             return;
         const bool continues = !runStarts.empty() && runPts.back() == a;
+        // A flat segment that goes on in the same direction as a flat last
+        // one lengthens it: a constant trace is then one line, not a hundred.
+        if (continues && runPts.size() - runStarts.back() >= 2) {
+            const QPointF before = runPts[runPts.size() - 2];
+            if (before.y() == a.y() && b.y() == a.y() && (before.x() < a.x()) == (a.x() < b.x())) {
+                runPts.back() = b;
+                return;
+            }
+        }
         if (!continues) {
             runStarts.push_back(int(runPts.size()));
             runPts.push_back(a);
@@ -412,6 +421,11 @@ void drawPlots(QPainter &p, const GraphFrame &f, const PlotStore &store, std::si
     if (open)
         batch.flush(p, *open);
     p.restore();
+}
+
+QRect traceArea(const GraphFrame &f)
+{
+    return f.plot.adjusted(-kClipSlack, -kClipSlack, kClipSlack, kClipSlack).toAlignedRect();
 }
 
 void drawTraces(QPainter &p, const GraphFrame &f, const StripData &strip,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
 #include <QRgb>
 #include <cstddef>
@@ -30,5 +31,7 @@ void drawPlots(QPainter &p, const GraphFrame &f, const PlotStore &store, std::si
 // Draws every trace as a line through its points, point i at x = i.
 void drawTraces(QPainter &p, const GraphFrame &f, const StripData &strip,
                 const std::vector<QRgb> &colors);
+// Where drawTraces may paint: the plot area and its slack, logical pixels.
+QRect traceArea(const GraphFrame &f);
 
 }  // namespace plat

@@ -335,8 +335,16 @@ void GraphWidget::appendStrip(const double *values, int count)
     const std::vector<double> before = d_->strip.screen();
     d_->strip.append(values, count);
     const std::vector<double> after = d_->strip.screen();
-    if (before.size() != after.size()
-        || std::memcmp(before.data(), after.data(), before.size() * sizeof(double)) != 0)
+    if (before.size() == after.size()
+        && std::memcmp(before.data(), after.data(), before.size() * sizeof(double)) == 0)
+        return;
+    // New traces in the frame of the last paint repaint only the plot area;
+    // a frame that changes with them (automatic scaling) repaints it all.
+    const Impl &d = *d_;
+    if (d.valid && d.cacheSize == size() && d.frame.x == d.range(mode_, kAxisX) &&
+        d.frame.y == d.range(mode_, kAxisY))
+        update(plat::traceArea(d.frame));
+    else
         update();
 }
 

@@ -226,6 +226,12 @@ TEST(GraphPaint, StripTracesStackByValue)
                 gr.box.center().y() - b.box.center().y(), 2);
     EXPECT_LE(r.box.height(), 2);
     EXPECT_NEAR(r.box.width(), b.box.width(), 2);
+    // A constant trace is one even line, without lighter seams where its
+    // segments meet.
+    const qreal dpr = img.devicePixelRatio();
+    const int row = int(r.box.center().y() * dpr), from = int((r.box.left() + 2) * dpr);
+    for (int x = from; x < int((r.box.right() - 2) * dpr); ++x)
+        ASSERT_EQ(img.pixel(x, row), img.pixel(from, row)) << "x " << x;
 
     s.clearStrip();
     EXPECT_EQ(find(grabImage(s), dominant(0)).count, 0);

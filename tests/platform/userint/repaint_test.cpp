@@ -102,8 +102,17 @@ TEST_F(Repaint, PartialRepaintsLeaveWhatAFullOneDraws)
     WriteFrame(main_, 1000, 300);
     QApplication::processEvents();
     WriteFrame(main_, 3500, 700);   // the cursor moves right, the bar rises
+    const double traces[] = {90, 5, 50, 70, 40, 60};
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    PlotStripChart(main_, C_STRIP, traces, 6, 0, 0, VAL_DOUBLE);
     QApplication::processEvents();
-    for (int ctrl : {C_GRAPH, C_BAR}) {
+    qApp->removeEventFilter(&counter);
+    // New traces repaint the plot area, not the axes and labels around it.
+    QWidget *strip = uitest::CtrlWidget(main_, C_STRIP);
+    EXPECT_FALSE(counter.painted[strip].isEmpty());
+    EXPECT_FALSE(counter.painted[strip].contains(QPoint(1, strip->height() - 2)));
+    for (int ctrl : {C_GRAPH, C_BAR, C_STRIP}) {
         QWidget *w = uitest::CtrlWidget(main_, ctrl);
         EXPECT_EQ(OnScreen(w), DrawnWhole(w)) << "control " << ctrl;
     }
