@@ -77,8 +77,10 @@ void BarWidget::setDecimals(int decimals)
 
 void BarWidget::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         labelWidth_ = -1;
+        lineHeight_ = -1;
+    }
     QWidget::changeEvent(event);
 }
 
@@ -98,10 +100,18 @@ int BarWidget::labelWidth() const
     return widest;
 }
 
+// Height of a line of text, measured once per font.
+int BarWidget::lineHeight() const
+{
+    if (lineHeight_ < 0)
+        lineHeight_ = fontMetrics().height();
+    return lineHeight_;
+}
+
 // The bar right of the scale, half a text line in from top and bottom.
 QRect BarWidget::barRect(int labelWidth) const
 {
-    int half = fontMetrics().height() / 2;
+    int half = lineHeight() / 2;
     int barLeft = labelWidth + kTickLength + 2;
     int barWidth = std::max(kBarMinWidth, width() - barLeft - 1);
     return QRect(barLeft, half, barWidth, std::max(1, height() - 2 * half - 1));
@@ -119,10 +129,10 @@ int BarWidget::filledRows(const QRect &bar, double value) const
 void BarWidget::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    QFontMetrics fm = fontMetrics();
     const int labels = labelWidth();
     const QRect bar = barRect(labels);
-    int half = fm.height() / 2;
+    const int line = lineHeight();
+    int half = line / 2;
     int barLeft = bar.left();
 
     for (const QRect &r : event->region().subtracted(bar))
@@ -135,7 +145,7 @@ void BarWidget::paintEvent(QPaintEvent *event)
         double v = min_ + (max_ - min_) * i / kScaleTicks;
         int y = bar.bottom() - bar.height() * i / kScaleTicks;
         p.drawLine(barLeft - kTickLength - 1, y, barLeft - 2, y);
-        p.drawText(QRect(0, y - half, labels, fm.height()), Qt::AlignRight | Qt::AlignVCenter,
+        p.drawText(QRect(0, y - half, labels, line), Qt::AlignRight | Qt::AlignVCenter,
                    QString::number(v, 'f', decimals_));
     }
     const int filled = filledRows(bar, value_);

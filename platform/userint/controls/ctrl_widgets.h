@@ -30,9 +30,11 @@ protected:
 
 private:
     int labelWidth() const;
+    int lineHeight() const;
     QRect barRect(int labelWidth) const;
     int filledRows(const QRect &bar, double value) const;
     mutable int labelWidth_ = -1;  // of the widest scale label; -1: to be measured
+    mutable int lineHeight_ = -1;  // of the font; -1: to be measured
 
     double min_ = 0, max_ = 100, value_ = 0;
     int decimals_ = 0;
