@@ -337,6 +337,13 @@ private:
 
 bool clipSegment(const QRectF &r, QPointF &a, QPointF &b)
 {
+    // Most segments lie wholly inside (a comparison with NaN fails, so both
+    // ends are finite then).
+    auto inside = [&r](QPointF p) {
+        return p.x() >= r.left() && p.x() <= r.right() && p.y() >= r.top() && p.y() <= r.bottom();
+    };
+    if (inside(a) && inside(b))
+        return true;
     const double x0 = a.x(), y0 = a.y();
     const double dx = b.x() - x0, dy = b.y() - y0;
     if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(dx) || !std::isfinite(dy))
