@@ -1,6 +1,7 @@
 // Start-up against the simulator over TCP and over a pseudo-terminal: the
 // connection test, the identification text and the parameter read.
 #include "com232/transport.h"
+#include "combobox/combobox.h"
 #include "gui/link_test.h"
 #include "support/program_fixture.h"
 
@@ -167,23 +168,69 @@ TEST_F(Startup, RefusedServerShowsTheTcpTextThenTimeout)
     EXPECT_EQ(IsPanelVisible(interfacepanel), 1);
 }
 
-TEST_F(Startup, ProtocolFromSettingsFileSetsTheInterfacePanel)
+// The transport of the settings file decides the interface panel's layout
+// before the first attempt: RS-232 shows the COM port selector and hides
+// the server's text box, drop-down button and frame and the port number;
+// TCP/IP the reverse.
+class InterfaceLayout : public ProgramTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(InterfaceLayout, SettingsFileProtocolShowsItsOwnFields)
 {
-    WriteSettings(1, 3, "127.0.0.1", "1");
+    const int protocol = GetParam();
+    SetComPortDevice(orvtest::kPtyComPort, "/nonexistent/orvelle-test-port");
+    WriteSettings(protocol, orvtest::kPtyComPort, "127.0.0.1", "1");
     OpenProgram();
-    unsigned short protocol = 9;
-    GetCtrlVal(interfacepanel, INTERFACEP_EditCommunicationProtocol, &protocol);
-    EXPECT_EQ(protocol, 1);
-    int comVisible = -1, ipVisible = -1, portVisible = -1;
-    GetCtrlAttribute(interfacepanel, INTERFACEP_EditSelectComPort, ATTR_VISIBLE, &comVisible);
-    GetCtrlAttribute(interfacepanel, INTERFACEP_StringIpAdress, ATTR_VISIBLE, &ipVisible);
-    GetCtrlAttribute(interfacepanel, INTERFACEP_StringPortNumber, ATTR_VISIBLE, &portVisible);
-    EXPECT_EQ(comVisible, 0);
-    EXPECT_EQ(ipVisible, 1);
-    EXPECT_EQ(portVisible, 1);
+    unsigned short shown = 9;
+    GetCtrlVal(interfacepanel, INTERFACEP_EditCommunicationProtocol, &shown);
+    EXPECT_EQ(shown, protocol);
+    auto visible = [](int ctrl) {
+        int v = -1;
+        GetCtrlAttribute(interfacepanel, ctrl, ATTR_VISIBLE, &v);
+        return v;
+    };
+    const ComboRecord *server = ComboRecordOf(interfacepanel, INTERFACEP_StringIpAdress);
+    ASSERT_NE(server, nullptr);
+    EXPECT_EQ(visible(INTERFACEP_EditSelectComPort), protocol == 0);
+    for (int ctrl : {server->textCtrl, server->listCtrl, server->frameCtrl,
+                     static_cast<int>(INTERFACEP_StringPortNumber)})
+        EXPECT_EQ(visible(ctrl), protocol == 1) << "control " << ctrl;
     EXPECT_STREQ(ipBuf, "127.0.0.1");
     EXPECT_EQ(portNum, 1);
     EXPECT_EQ(Status(), "TIMEOUT");
 }
+
+INSTANTIATE_TEST_SUITE_P(Protocols, InterfaceLayout, ::testing::Values(0, 1));
+
+// Over TCP the identification is awaited 5.0 s (a slow converter between
+// the program and the sensor), every other reply 3.0 s.
+struct IdDelay {
+    int delayMs;
+    bool connects;
+};
+
+class IdentificationWait : public ProgramTest, public ::testing::WithParamInterface<IdDelay> {};
+
+TEST_P(IdentificationWait, OverTcpLastsFiveSeconds)
+{
+    sim::SimConfig config;
+    config.idText = "SLOW";
+    config.faults.delay = {true, 7};
+    config.faults.delayMs = GetParam().delayMs;
+    StartSensorTcp(config);
+    OpenProgram();
+    const std::vector<int> cmds = Commands(sensor_->receivedFrames());
+    if (GetParam().connects) {
+        EXPECT_EQ(Status(), "SLOW");
+        EXPECT_EQ(comecho, 1);
+        EXPECT_EQ(cmds.size(), 34u);
+    } else {
+        EXPECT_EQ(Status(), "TIMEOUT");
+        EXPECT_EQ(comecho, 0);
+        EXPECT_EQ(cmds, (std::vector<int>{50, 7}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Delays, IdentificationWait,
+                         ::testing::Values(IdDelay{4000, true}, IdDelay{6000, false}));
 
 }  // namespace

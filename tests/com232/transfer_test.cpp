@@ -3,6 +3,7 @@
 #include <QComboBox>
 
 #include "gui/link_test.h"
+#include "gui/param_transfer.h"
 #include "support/program_fixture.h"
 
 using namespace orvelle;
@@ -168,8 +169,6 @@ TEST_F(Transfer, FortyByteReplyIsATimeoutOverPty)
     f.replyBytes = 40;
     sensor_->setFaults(f);
     Press(MAINP_ButtonGet);
-    for (int c : Commands(sensor_->receivedFrames())) fprintf(stderr, "%d ", c);
-    fprintf(stderr, "\nrow30 %d\n", paraTeachVec[30][0]);
     EXPECT_EQ(comecho, 0);
     EXPECT_EQ(Status(), "TIMEOUT");
 }
@@ -199,6 +198,44 @@ TEST_F(Transfer, WrongEchoByteOneFailsTheWrite)
     EXPECT_EQ(comecho, 0);
     EXPECT_EQ(Status(), "TIMEOUT");
     EXPECT_EQ(Commands(sensor_->receivedFrames()).size(), 1u);  // no row follows
+}
+
+// One echo byte changed at a time, over every byte each write command
+// compares (all 36 of command 1, 0 to 11 of a row, 0 to 3 of the EEPROM
+// store and select) and the first byte past them: a changed byte fails the
+// transfer at that exchange, one outside the compared range does not.
+TEST_F(Transfer, EverySingleChangedEchoByteInTheComparedRangeFailsTheTransfer)
+{
+    Connect();
+    Select(MAINP_SelectEEPROM);
+    struct Case {
+        int command, byte;
+        bool accepted;
+        std::size_t frames;  // requests sent until the transfer ended
+    };
+    std::vector<Case> cases;
+    for (int k = 0; k < 36; ++k)
+        cases.push_back({1, k, false, 1});
+    for (int k = 0; k <= 12; ++k)
+        cases.push_back({2, k, k == 12, k == 12 ? 33u : 2u});
+    for (int k = 0; k <= 4; ++k) {
+        cases.push_back({6, k, k == 4, 33});  // the store is the last request
+        cases.push_back({8, k, k == 4, k == 4 ? 33u : 1u});
+    }
+    for (const Case &c : cases) {
+        sim::FaultConfig f;
+        f.wrongEcho = {true, c.command};
+        f.echoFirst = f.echoLast = c.byte;
+        f.echoValue = sim::kEchoInvert;
+        sensor_->setFaults(f);
+        sensor_->clearFrameLog();
+        // The transfers themselves: the send button's pause after a write
+        // would cost half a second a case.
+        c.command == 8 ? GetPara() : SendPara();
+        const std::size_t frames = Commands(sensor_->receivedFrames()).size();
+        EXPECT_EQ(comecho, c.accepted ? 1 : 0) << "command " << c.command << " byte " << c.byte;
+        EXPECT_EQ(frames, c.frames) << "command " << c.command << " byte " << c.byte;
+    }
 }
 
 TEST_F(Transfer, RowEchoDifferingOnlyPastByteElevenIsAccepted)

@@ -4,9 +4,12 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <termios.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QSerialPort>
 #include <string>
 
 class PtyPair {
@@ -55,6 +58,41 @@ public:
         if (master_ >= 0)
             close(master_);
         master_ = -1;
+    }
+
+    // The line settings the port under test left on the terminal: rate,
+    // stop bits and handshake read through a second descriptor of the
+    // slave; size and parity from the open port itself, since a pty forces
+    // 8 bits without parity on its terminal whatever was set. ok is false
+    // when no open port or no terminal was found.
+    struct Line {
+        bool ok = false;
+        speed_t in = 0, out = 0;
+        bool twoStops = false, rtsCts = false, xonXoff = false;
+        int dataBits = 0;
+        QSerialPort::Parity parity = QSerialPort::SpaceParity;  // none of the cases
+    };
+    Line LineSettings() const
+    {
+        Line line;
+        const QSerialPort *port = nullptr;
+        for (const QSerialPort *p : qApp->findChildren<QSerialPort *>())
+            if (p->isOpen() && slave_.ends_with("/" + p->portName().toStdString()))
+                port = p;
+        const int fd = open(slave_.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+        if (fd < 0 || !port)
+            return line;
+        termios t {};
+        line.ok = tcgetattr(fd, &t) == 0;
+        close(fd);
+        line.in = cfgetispeed(&t);
+        line.out = cfgetospeed(&t);
+        line.twoStops = t.c_cflag & CSTOPB;
+        line.rtsCts = t.c_cflag & CRTSCTS;
+        line.xonXoff = t.c_iflag & (IXON | IXOFF);
+        line.dataBits = port->dataBits();
+        line.parity = port->parity();
+        return line;
     }
 
 private:
