@@ -89,12 +89,10 @@ int Complete(ComboRecord *c)
         std::free(typed);
         return 0;
     }
+    // The text box keeps no more than its maximum entry length, as it does
+    // for typing, and the selection ends with its text: no cut of our own.
     const char *rest = match + typedLength;
-    std::size_t restLength = matchLength - typedLength;
-    if (c->entryLimit != -1 && matchLength > static_cast<std::size_t>(c->entryLimit - 1)) {
-        const long room = static_cast<long>(c->entryLimit) - static_cast<long>(typedLength) - 1;
-        restLength = room > 0 ? Utf8Cut(rest, static_cast<std::size_t>(room)) : 0;
-    }
+    const std::size_t restLength = matchLength - typedLength;
     auto *completed = static_cast<char *>(std::malloc(typedLength + restLength + 1));
     if (!completed) {
         std::free(match);

@@ -98,7 +98,7 @@ protected:
 
 TEST_F(ComboBox, CompletesFromTheFirstMatchingEntryKeepingWhatWasTyped)
 {
-    Fill(C_SERVER, {"Alpha", "alpine", "b"});
+    Fill(C_SERVER, {"Alpha", "alpine"});
     QLineEdit *edit = Type(C_SERVER, "al");
     EXPECT_EQ(edit->text().toStdString(), "alpha");
     EXPECT_EQ(edit->selectedText().toStdString(), "pha");
@@ -120,10 +120,19 @@ TEST_F(ComboBox, CompletesFromTheFirstMatchingEntryKeepingWhatWasTyped)
     edit->clear();
     QTest::keyClicks(edit, "A");
     EXPECT_EQ(edit->text().toStdString(), "Alpha");
+}
 
-    // A one-character entry completes nothing.
-    edit = Type(C_SERVER, "b");
-    EXPECT_EQ(edit->text().toStdString(), "b");
+// An entry of one character is never used: an emptied box, which every
+// entry begins with, stays empty although "b" comes first, and "bravo"
+// behind it is not considered.
+TEST_F(ComboBox, AOneCharacterEntryNeverCompletes)
+{
+    Fill(C_SERVER, {"b", "bravo"});
+    QLineEdit *edit = Type(C_SERVER, "q");
+    ASSERT_EQ(edit->text().toStdString(), "q");
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(edit->text().toStdString(), "");
     EXPECT_FALSE(edit->hasSelectedText());
 }
 
