@@ -237,4 +237,30 @@ TEST_F(ConnectionSettings, PortListNamesThePseudoTerminalAndMarksPortsWithoutDev
     EXPECT_EQ(selected, orvtest::kPtyComPort);
 }
 
+// The sensor identification committed on the interface panel shows on the
+// big display and on the recorder panel, cut to the 99 characters its box
+// holds.
+struct IdCase {
+    std::string typed, shown;
+};
+
+class SensorIdentification : public ConnectionSettings,
+                             public ::testing::WithParamInterface<IdCase> {};
+
+TEST_P(SensorIdentification, ShowsOnTheBigDisplayAndTheRecorder)
+{
+    WriteSettingsWithoutSensor();
+    OpenProgram();
+    SetCtrlVal(colbigpanel, COLBIGP_DispID, "old");
+    SetCtrlVal(recpanel, RECP_DispID, "old");
+    ASSERT_EQ(uitest::OperatorSetValue(interfacepanel, INTERFACEP_EditID, GetParam().typed.c_str()), 0);
+    EXPECT_EQ(StatusText(colbigpanel, COLBIGP_DispID), GetParam().shown);
+    EXPECT_EQ(StatusText(recpanel, RECP_DispID), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, SensorIdentification,
+                         ::testing::Values(IdCase{"LINE 3 LEFT", "LINE 3 LEFT"}, IdCase{"", ""},
+                                           IdCase{std::string(99, 'i'), std::string(99, 'i')},
+                                           IdCase{std::string(120, 'i'), std::string(99, 'i')}));
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "gui/graph_panel.h"
+#include "gui/link_test.h"
 #include "gui/record_file.h"
 #include "gui/recorder.h"
 #include "support/program_fixture.h"
@@ -305,5 +306,50 @@ TEST_F(Recorder, TriggeredOverThePacedPortKeepsFramesThatArriveTogetherOrInPiece
     EXPECT_EQ(Lines().size(), static_cast<std::size_t>(sentFrames));
     ExpectTargetValues();
 }
+
+// Answering no to the question about the file name records nothing: no
+// request goes out, the file keeps only its header, nothing stays dimmed
+// or red, and no further message follows.
+struct NoAnswer {
+    int mode, startButton, stopButton;
+};
+
+class RecorderNo : public Recorder, public ::testing::WithParamInterface<NoAnswer> {};
+
+TEST_P(RecorderNo, StartsNothing)
+{
+    Connect();
+    Mode(GetParam().mode);
+    uitest::OperatorSetValue(recpanel, RECP_EditInterval, 1);
+    uitest::ClearPopupLog();
+    uitest::PushConfirmAnswer(0);
+    const double start = Timer();
+    // A recording that started anyway is stopped again after a while.
+    Run(GetParam().startButton, [&] {
+        if (Timer() - start < 1.5)
+            return false;
+        uitest::InjectEvent(recpanel, GetParam().stopButton, EVENT_COMMIT);
+        return true;
+    });
+    PauseProcessingEvents(0.2);  // a request on its way has arrived
+    const auto &shown = uitest::PopupLog();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].kind, "confirm");
+    EXPECT_EQ(shown[0].title, "ATTENTION!");
+    EXPECT_EQ(shown[0].text, "Are you sure, that you have selected the right file name?");
+    EXPECT_TRUE(sensor_->receivedFrames().empty());
+    EXPECT_EQ(Read(), kRecordHeader);
+    EXPECT_FALSE(LooksRunning());
+    int colour = 0, dimmed = -1;
+    GetCtrlAttribute(recpanel, RECP_ButtonStartTrigRec, ATTR_CMD_BUTTON_COLOR, &colour);
+    GetCtrlAttribute(recpanel, GetParam().startButton, ATTR_DIMMED, &dimmed);
+    EXPECT_EQ(colour, 0xE0E0E0);
+    EXPECT_EQ(dimmed, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TimedAndTriggered, RecorderNo,
+    ::testing::Values(NoAnswer{kRecFixedCount, RECP_ButtonStartRecord, RECP_ButtonStopRecord},
+                      NoAnswer{kRecTriggered, RECP_ButtonStartTrigRec, RECP_ButtonStopTrigRec}));
 
 }  // namespace
