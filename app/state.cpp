@@ -50,6 +50,7 @@ char proj_dir[kPathBytes];
 char file_name[kPathBytes];
 char ipComboBoxFileName[kPathBytes];
 char conSettingsFileName[kPathBytes];
+int historyUnsaved;
 
 // ---- display ----
 double rawBuf[kHistoryValues];

@@ -113,6 +113,7 @@ extern char proj_dir[kPathBytes];            // folder of settings, records, dia
 extern char file_name[kPathBytes];           // last parameter or record file chosen
 extern char ipComboBoxFileName[kPathBytes];  // server history file
 extern char conSettingsFileName[kPathBytes]; // connection settings file
+extern int historyUnsaved;  // 1 once the server history could not be saved (told once)
 
 // ---- display -----------------------------------------------------------------------
 extern double rawBuf[kHistoryValues];      // last 100 raw samples, oldest first

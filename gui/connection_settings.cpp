@@ -1,16 +1,20 @@
 #include "gui/connection_settings.h"
 
 #include <climits>
+#include <cstdio>
 #include <cstring>
 
 #include "app/state.h"
 #include "com232/status_display.h"
 #include "com232/transport.h"
 #include "combobox/combobox.h"
+#include "gui/data_folder.h"
 #include "gui/link_test.h"
+#include "gui/startup.h"
 #include "platform/formatio/formatio.h"
 #include "platform/rs232/rs232.h"
 #include "platform/userint/userint.h"
+#include "platform/utility/utility.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {
@@ -25,6 +29,21 @@ void ReadSettingsLine(int file, char *buf, int maxBytes)
 {
     if (ReadLine(file, buf, maxBytes) < 0)
         buf[0] = '\0';
+}
+
+// The file the settings are read from: the one of the data folder, or,
+// where it holds none, the one beside the program (a provisioned default of
+// an installed program). "" when neither exists.
+void SettingsToRead(char (&path)[kPathBytes])
+{
+    long size = 0;
+    std::snprintf(path, sizeof path, "%s", conSettingsFileName);
+    if (GetFileInfo(path, &size) == 1)
+        return;
+    char programDir[kPathBytes] = "";
+    if (GetProjectDir(programDir) < 0 || DataFilePath(programDir, kComSettingsFile, path) < 0 ||
+        GetFileInfo(path, &size) != 1)
+        path[0] = '\0';
 }
 
 }  // namespace
@@ -52,13 +71,14 @@ int ParseLeadingInt(const char *text)
 
 void GetConnectionSettingsFromFile()
 {
-    long size = 0;
-    if (GetFileInfo(conSettingsFileName, &size) != 1) {
+    char path[kPathBytes];
+    SettingsToRead(path);
+    if (path[0] == '\0') {
         comprotocol = 0;
         comport = kDefaultComPort;
         return;
     }
-    const int file = OpenFile(conSettingsFileName, VAL_READ_ONLY, VAL_OPEN_AS_IS, VAL_ASCII);
+    const int file = OpenFile(path, VAL_READ_ONLY, VAL_OPEN_AS_IS, VAL_ASCII);
     if (file < 0) {
         comprotocol = 0;
         comport = kDefaultComPort;

@@ -5,8 +5,10 @@
 namespace orvelle {
 
 // Reads "ComSettings.cfg" (four lines: protocol, COM port, server, TCP port)
-// into the variables and the interface panel. Without the file: RS-232 on
-// COM port 1, the panel untouched. A missing line reads as empty.
+// into the variables and the interface panel: conSettingsFileName, or, when
+// that does not exist, the file of that name in the program's directory.
+// Without either: RS-232 on COM port 1, the panel untouched. A missing line
+// reads as empty. Saving always writes conSettingsFileName.
 void GetConnectionSettingsFromFile();
 // Reads the protocol selector and shows the COM port or the server fields.
 void InitConnectPanel();

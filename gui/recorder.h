@@ -37,12 +37,17 @@ void InitRecordPanel();
 // and resets DispRecordedValues to 0 and DispRemaining to anzwerte.
 void CalcRecTime();
 // The file dialog for the record file. A new file, or an existing one the
-// operator confirms (emptied), gets the header and goes into DispRecFile.
-// A cancel, a refusal or a file that cannot be written leaves DispRecFile
-// as it was; each says so in a popup.
+// operator confirms, gets the header and goes into DispRecFile; the old
+// lines of an existing one are first moved to the same name with ".bak"
+// added (replacing an older backup), which the panel then says. A cancel,
+// a refusal, a path too long, a folder or other non-file, or a file that
+// cannot be written leaves DispRecFile and the files as they were; each
+// says so in a popup.
 void SelRecFile();
-// The first line of DispRecFile into file_name.
-void ReadRecordFileName();
+// The first line of DispRecFile into file_name. A path that does not fit
+// file_name, or one naming a folder, FIFO or device, is refused with a
+// popup: -1, and file_name is then "" . 0 otherwise.
+int ReadRecordFileName();
 // Puts the record file of the data folder into DispRecFile (start-up).
 void ProposeRecordFile();
 
@@ -71,7 +76,8 @@ void StartTriggeredRecord();
 // The loop of mode 3: every frame the sensor sends is written and shown,
 // until poll is cleared or the link is gone.
 void TriggeredRecord();
-// Mode 2: the current values written once and added to the graph panel.
+// Mode 2: the current values written once and added to the graph panel;
+// nothing when ReadRecordFileName refuses the path.
 void RecordManually();
 
 }  // namespace orvelle

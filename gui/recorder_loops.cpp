@@ -49,7 +49,8 @@ void TakeRecordedFrame()
 
 void Record()
 {
-    ReadRecordFileName();
+    if (ReadRecordFileName() < 0)
+        return;
     if (ConfirmPopup(kRecTitle, kRecRightFileText) == 0)
         return;
     MessagePopup(kRecTitle, kRecNotOpenedText);
@@ -114,7 +115,10 @@ void StartTriggeredRecord()
     if (ConfirmPopup(kRecTitle, kRecRightFileText) == 0)
         return;
     SetButtonsDimmed(1);
-    ReadRecordFileName();
+    if (ReadRecordFileName() < 0) {
+        SetButtonsDimmed(0);
+        return;
+    }
     MessagePopup(kRecTitle, kRecNotOpenedTrigText);
     SetCtrlAttribute(recpanel, RECP_ButtonStartTrigRec, ATTR_CMD_BUTTON_COLOR, kRecRunningColor);
     ResetLostLines();

@@ -2,6 +2,7 @@
 // choice of the record file, the manual record and the account of lines
 // that could not be written.
 #include <cstdio>
+#include <cstring>
 
 #include "app/state.h"
 #include "gui/data_folder.h"
@@ -21,6 +22,10 @@ constexpr long long kSecondsPerHour = 3600;
 constexpr long long kSecondsPerMinute = 60;
 constexpr int kNoteBytes = 48;
 constexpr int kMessageBytes = kPathBytes + 160;
+// Room to see that a path typed into DispRecFile does not fit file_name.
+constexpr int kBoxLineBytes = 4 * kPathBytes;
+constexpr char kBackupSuffix[] = ".bak";
+constexpr int kBackupBytes = kPathBytes + sizeof kBackupSuffix;
 
 // Which modes show a control: bit m for mode m.
 struct ModeView {
@@ -46,15 +51,6 @@ void ShowDurationPart(int ctrl, long long value)
     SetCtrlVal(recpanel, ctrl, reczeit);
 }
 
-// Empties a confirmed existing file and writes the header: 0, or -1 when
-// the file cannot be emptied or written.
-int StartRecordFile(bool existing)
-{
-    if (existing && DeleteFile(file_name) < 0)
-        return -1;
-    return WriteFileHeader() < 0 ? -1 : 0;
-}
-
 void ReportUnwritableFile()
 {
     char text[kMessageBytes];
@@ -62,6 +58,42 @@ void ReportUnwritableFile()
                   "The record file cannot be written:\n%s\nChoose another file or folder.",
                   file_name);
     MessagePopup(kRecTitle, text);
+}
+
+void ShowBackupNote(const char *backup)
+{
+    const char *slash = std::strrchr(backup, '/');
+    char note[kBackupBytes + 24];
+    std::snprintf(note, sizeof note, "OLD LINES KEPT IN\n%s", slash ? slash + 1 : backup);
+    SetCtrlVal(recpanel, RECP_DispBackupNote, note);
+    SetCtrlAttribute(recpanel, RECP_DispBackupNote, ATTR_VISIBLE, 1);
+}
+
+// A confirmed existing file starts anew, but its lines are first moved
+// aside to file_name.bak (an older backup goes): no answer given by habit
+// costs a recording. Writes the header. 0, or -1 with the file as it was.
+int StartRecordFile(bool existing)
+{
+    char backup[kBackupBytes];
+    std::snprintf(backup, sizeof backup, "%s%s", file_name, kBackupSuffix);
+    if (existing && RenameFile(file_name, backup) < 0) {
+        char text[kMessageBytes + kBackupBytes];
+        std::snprintf(text, sizeof text,
+                      "The old lines could not be moved aside to\n%s\nThe record file %s "
+                      "is unchanged.",
+                      backup, file_name);
+        MessagePopup(kRecTitle, text);
+        return -1;
+    }
+    if (WriteFileHeader() < 0) {
+        if (existing)
+            RenameFile(backup, file_name);
+        ReportUnwritableFile();
+        return -1;
+    }
+    if (existing)
+        ShowBackupNote(backup);
+    return 0;
 }
 
 }  // namespace
@@ -100,8 +132,15 @@ void SelRecFile()
 {
     const int chosen = FileSelectPopup(proj_dir, kRecordFileName, "*.dat", "FILENAME!",
                                        VAL_OK_BUTTON, 0, 0, 1, 1, file_name);
+    if (chosen == VAL_PATH_TOO_LONG)
+        return;  // the dialog said so
     if (chosen != VAL_EXISTING_FILE_SELECTED && chosen != VAL_NEW_FILE_SELECTED) {
         MessagePopup(kRecTitle, kRecNoFileText);
+        return;
+    }
+    // A folder, FIFO or device is no record file: asked nothing, moved nowhere.
+    if (CheckFileAccess(file_name, 1) == kFmtNotAFile) {
+        ReportUnwritableFile();
         return;
     }
     const bool existing = chosen == VAL_EXISTING_FILE_SELECTED;
@@ -110,18 +149,30 @@ void SelRecFile()
             return;
         MessagePopup(kRecTitle, kRecNotOpenedText);
     }
+    SetCtrlAttribute(recpanel, RECP_DispBackupNote, ATTR_VISIBLE, 0);
     // The box changes only for a file that took its header.
-    if (StartRecordFile(existing) < 0) {
-        ReportUnwritableFile();
+    if (StartRecordFile(existing) < 0)
         return;
-    }
     ResetTextBox(recpanel, RECP_DispRecFile, file_name);
 }
 
-void ReadRecordFileName()
+int ReadRecordFileName()
 {
-    if (GetTextBoxLine(recpanel, RECP_DispRecFile, 0, file_name, sizeof file_name) < 0)
+    char line[kBoxLineBytes] = "";
+    if (GetTextBoxLine(recpanel, RECP_DispRecFile, 0, line, sizeof line) < 0)
+        line[0] = '\0';
+    const std::size_t length = std::strlen(line);
+    if (length >= sizeof file_name) {
         file_name[0] = '\0';
+        PathTooLongPopup(length, sizeof file_name);
+        return -1;
+    }
+    std::memcpy(file_name, line, length + 1);
+    if (CheckFileAccess(file_name, 1) == kFmtNotAFile) {
+        ReportUnwritableFile();
+        return -1;
+    }
+    return 0;
 }
 
 void ProposeRecordFile()
@@ -139,6 +190,7 @@ void WriteRecordLine()
     char note[kNoteBytes];
     std::snprintf(note, sizeof note, "LINES LOST: %d", reclost);
     SetCtrlVal(recpanel, RECP_DispLostLines, note);
+    SetCtrlAttribute(recpanel, RECP_DispBackupNote, ATTR_VISIBLE, 0);  // same place
     SetCtrlAttribute(recpanel, RECP_DispLostLines, ATTR_VISIBLE, 1);
 }
 
@@ -163,7 +215,8 @@ void ShowRecordEnd()
 
 void RecordManually()
 {
-    ReadRecordFileName();
+    if (ReadRecordFileName() < 0)
+        return;
     SetPanelGraphData();
     WriteRecordLine();
     ++otcrec;

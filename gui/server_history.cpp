@@ -1,5 +1,6 @@
 #include "gui/server_history.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "app/state.h"
@@ -16,6 +17,23 @@ constexpr int kHistoryFrameColor = 0xE0E0E0;
 // Bytes per entry in the file with the shortest line end; a file written
 // with CR LF (102 per entry) gives the same count up to 100 entries.
 constexpr long kHistoryLineBytes = kHistoryEntryBytes + 1;
+
+// Whether a line read from the file is an entry: its text (up to the first
+// NUL) has no control bytes and only NUL bytes follow it. Anything else is
+// no entry the program or an editor wrote, and is left out.
+bool IsEntry(const char *line, int length)
+{
+    int i = 0;
+    for (; i < length && line[i] != '\0'; ++i) {
+        const auto c = static_cast<unsigned char>(line[i]);
+        if (c < 0x20 || c == 0x7F)
+            return false;
+    }
+    for (; i < length; ++i)
+        if (line[i] != '\0')
+            return false;
+    return true;
+}
 
 int HistoryListCtrl()
 {
@@ -50,6 +68,7 @@ void InitServerHistory()
     Combo_NewComboBox(interfacepanel, INTERFACEP_StringIpAdress);
     Combo_SetComboAttribute(interfacepanel, INTERFACEP_StringIpAdress, ATTR_COMBO_FRAME_COLOR,
                             kHistoryFrameColor);
+    historyUnsaved = 0;
     long size = 0;
     if (GetFileInfo(ipComboBoxFileName, &size) != 1)
         return;
@@ -63,10 +82,11 @@ void InitServerHistory()
         entries = kHistoryMaxEntries;
     char line[kHistoryEntryBytes + 1];
     for (long i = 0; i < entries; ++i) {
-        if (ReadLine(file, line, kHistoryEntryBytes) < 0)
+        const int length = ReadLine(file, line, kHistoryEntryBytes);
+        if (length < 0)
             break;
         // The entry's text ends at its first NUL byte.
-        if (line[0] != '\0')
+        if (line[0] != '\0' && IsEntry(line, length))
             Combo_InsertComboItem(interfacepanel, INTERFACEP_StringIpAdress, -1, line);
     }
     CloseFile(file);
@@ -87,7 +107,19 @@ int UpdateServerHistory()
     GetNumListItems(interfacepanel, listCtrl, &count);
     if (count > kHistoryMaxEntries)
         Combo_DeleteComboItem(interfacepanel, INTERFACEP_StringIpAdress, kHistoryMaxEntries, -1);
-    return WriteHistoryFile(listCtrl);
+    if (WriteHistoryFile(listCtrl) == 0)
+        return 0;
+    // Once a run: the list still works, and every commit would say it again.
+    if (!historyUnsaved) {
+        historyUnsaved = 1;
+        char text[kPathBytes + 120];
+        std::snprintf(text, sizeof text,
+                      "The server list could not be saved:\n%s\nIt is kept until the program "
+                      "ends.",
+                      ipComboBoxFileName);
+        MessagePopup("ATTENTION!", text);
+    }
+    return -1;
 }
 
 }  // namespace orvelle

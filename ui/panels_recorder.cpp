@@ -108,6 +108,10 @@ const CtrlDesc kCtrls[] = {
      .top = kFileButtonTop, .left = kColR, .width = kColWidth, .height = kButtonHeight,
      .callback = nullptr, .dataType = VAL_STRING, .initialText = "", .textColor = kAlarmRed,
      .visible = 0},
+    // In the same place: the backup of a record file that was started anew.
+    {.id = RECP_DispBackupNote, .kind = CTRL_TEXT_MSG, .name = "DispBackupNote", .label = "",
+     .top = kFileButtonTop - 4, .left = kColR, .width = kColWidth, .height = kButtonHeight + 8,
+     .callback = nullptr, .dataType = VAL_STRING, .initialText = "", .visible = 0},
     // The first line is the file every recording writes to.
     {.id = RECP_DispRecFile, .kind = CTRL_TEXT_BOX, .name = "DispRecFile",
      .label = "RECORD FILE", .top = kFileTop, .left = kColL, .width = kFullWidth,

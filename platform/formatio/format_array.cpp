@@ -122,12 +122,11 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // (QSaveFile reports a short write as success in Qt 6.4.)
 int ReplaceFile(const char *fileName, const std::string &bytes)
 {
-    std::string temp;
-    const int fd = fmtio::CreateReplacement(fileName, &temp);
-    if (fd < 0)
+    fmtio::Replacement r;
+    if (!fmtio::CreateReplacement(fileName, &r))
         return kFmtCannotOpen;
-    const bool written = fmtio::WriteAll(fd, bytes);
-    return fmtio::CommitReplacement(fd, written, temp, fileName) ? 0 : kFmtIOError;
+    const bool written = fmtio::WriteAll(r.fd, bytes);
+    return fmtio::CommitReplacement(r, written) ? 0 : kFmtIOError;
 }
 
 }  // namespace

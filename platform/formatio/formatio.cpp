@@ -25,10 +25,10 @@ struct OpenFileEntry {
     std::FILE *stream = nullptr;
     bool ascii = false;
     LastOp lastOp = LastOp::None;
-    // A file opened with VAL_TRUNCATE is written to tempPath and replaces
-    // target at CloseFile, unless a write failed meanwhile.
-    std::string target;
-    std::string tempPath;
+    // A file opened with VAL_TRUNCATE is written through a replacement that
+    // takes effect at CloseFile, unless a write failed meanwhile.
+    bool replacing = false;
+    fmtio::Replacement replacement;
     bool writeFailed = false;
 };
 
@@ -53,11 +53,41 @@ void SwitchTo(OpenFileEntry &f, LastOp op)
 
 namespace fmtio {
 
+int OpenRegular(const char *fileName, int flags)
+{
+    if (!fileName || !*fileName) {
+        errno = ENOENT;
+        return -1;
+    }
+    // Looked at before it is opened: opening a FIFO or a device could wait
+    // for a peer, or set a device going.
+    struct stat st {};
+    if (::stat(fileName, &st) == 0) {
+        if (!S_ISREG(st.st_mode)) {
+            errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+            return -1;
+        }
+    } else if (errno != ENOENT || !(flags & O_CREAT)) {
+        return -1;
+    }
+    // Without blocking, in case it was swapped for something else meanwhile.
+    const int fd = ::open(fileName, flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, kNewFileMode);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
 std::FILE *OpenStream(const char *fileName, int readWriteMode, int action)
 {
     if (!fileName || !*fileName)
         return nullptr;
-    int flags = O_CLOEXEC;
+    int flags = 0;
     const char *streamMode = "rb";
     if (readWriteMode == VAL_READ_ONLY) {
         flags |= O_RDONLY;
@@ -74,7 +104,7 @@ std::FILE *OpenStream(const char *fileName, int readWriteMode, int action)
     } else {
         return nullptr;
     }
-    const int fd = ::open(fileName, flags, kNewFileMode);
+    const int fd = OpenRegular(fileName, flags);
     if (fd < 0)
         return nullptr;
     std::FILE *f = ::fdopen(fd, streamMode);
@@ -86,10 +116,10 @@ std::FILE *OpenStream(const char *fileName, int readWriteMode, int action)
 }  // namespace fmtio
 
 // Opens a file; fileType VAL_ASCII makes WriteLine end lines with CR LF.
-// Writing with VAL_TRUNCATE replaces the file whole at CloseFile: until then
-// the bytes go to a temporary file beside it (in place only when the
-// directory takes no new file). Returns a handle (> 0), or kFmtCannotOpen
-// (also for a full handle table or an unknown mode or action).
+// Only regular files are opened (OpenRegular). Writing with VAL_TRUNCATE
+// replaces the file whole at CloseFile (CreateReplacement): a file the user
+// may not write is refused. Returns a handle (> 0), or kFmtCannotOpen (also
+// for a full handle table or an unknown mode or action).
 int OpenFile(const char *fileName, int readWriteMode, int action, int fileType)
 {
     int handle = 1;
@@ -97,22 +127,19 @@ int OpenFile(const char *fileName, int readWriteMode, int action, int fileType)
         ++handle;
     if (handle > kMaxOpenFiles)
         return kFmtCannotOpen;
-    OpenFileEntry entry{nullptr, fileType == VAL_ASCII, LastOp::None, {}, {}, false};
+    OpenFileEntry entry;
+    entry.ascii = fileType == VAL_ASCII;
     const bool writing = readWriteMode == VAL_WRITE_ONLY || readWriteMode == VAL_READ_WRITE;
     if (writing && action == VAL_TRUNCATE) {
-        const int fd = fmtio::CreateReplacement(fileName, &entry.tempPath);
-        if (fd >= 0) {
-            entry.stream = ::fdopen(fd, readWriteMode == VAL_READ_WRITE ? "w+b" : "wb");
-            if (entry.stream) {
-                entry.target = fileName;
-            } else {
-                fmtio::CommitReplacement(fd, false, entry.tempPath, fileName);
-                return kFmtCannotOpen;
-            }
+        if (!fmtio::CreateReplacement(fileName, &entry.replacement))
+            return kFmtCannotOpen;
+        entry.stream = ::fdopen(entry.replacement.fd, readWriteMode == VAL_READ_WRITE ? "w+b" : "wb");
+        if (!entry.stream) {
+            fmtio::CommitReplacement(entry.replacement, false);
+            return kFmtCannotOpen;
         }
-    }
-    if (!entry.stream) {
-        entry.tempPath.clear();
+        entry.replacing = true;
+    } else {
         entry.stream = fmtio::OpenStream(fileName, readWriteMode, action);
     }
     if (!entry.stream)
@@ -130,19 +157,20 @@ int CloseFile(int fileHandle)
     OpenFileEntry *f = EntryOf(fileHandle);
     if (!f)
         return kFmtIOError;
-    if (f->tempPath.empty()) {
+    if (!f->replacing) {
         const int rc = std::fclose(f->stream);
         *f = OpenFileEntry{};
         return rc == 0 ? 0 : kFmtIOError;
     }
     const bool flushed = std::fflush(f->stream) == 0 && !f->writeFailed;
-    const int fd = ::dup(::fileno(f->stream));
+    // The stream lets go of its descriptor; the replacement keeps a copy.
+    f->replacement.fd = ::dup(::fileno(f->stream));
     const bool closed = std::fclose(f->stream) == 0;
     bool replaced = false;
-    if (fd >= 0)
-        replaced = fmtio::CommitReplacement(fd, flushed && closed, f->tempPath, f->target.c_str());
-    else
-        ::unlink(f->tempPath.c_str());
+    if (f->replacement.fd >= 0)
+        replaced = fmtio::CommitReplacement(f->replacement, flushed && closed);
+    else if (!f->replacement.temp.empty())
+        ::unlink(f->replacement.temp.c_str());
     *f = OpenFileEntry{};
     return replaced ? 0 : kFmtIOError;
 }
@@ -226,7 +254,7 @@ int AppendToFile(const char *fileName, const char *bytes, int numberOfBytes)
 {
     if (!fileName || !*fileName || numberOfBytes < 0 || (!bytes && numberOfBytes > 0))
         return kFmtCannotOpen;
-    const int fd = ::open(fileName, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, kNewFileMode);
+    const int fd = fmtio::OpenRegular(fileName, O_WRONLY | O_CREAT | O_APPEND);
     if (fd < 0)
         return kFmtCannotOpen;
     struct stat before {};
@@ -276,4 +304,34 @@ int DeleteFile(const char *fileName)
     if (!fileName || ::unlink(fileName) != 0)
         return kFmtIOError;
     return 0;
+}
+
+int RenameFile(const char *existingFileName, const char *newFileName)
+{
+    if (!existingFileName || !newFileName || !*newFileName)
+        return kFmtIOError;
+    struct stat st {};
+    if (::lstat(newFileName, &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+        return kFmtNotAFile;
+    return ::rename(existingFileName, newFileName) == 0 ? 0 : kFmtIOError;
+}
+
+int CheckFileAccess(const char *fileName, int forWriting)
+{
+    if (!fileName || !*fileName)
+        return kFmtCannotOpen;
+    struct stat st {};
+    if (::stat(fileName, &st) == 0) {
+        if (!S_ISREG(st.st_mode))
+            return kFmtNotAFile;
+        return ::access(fileName, forWriting ? W_OK : R_OK) == 0 ? 0 : kFmtCannotOpen;
+    }
+    if (errno != ENOENT || !forWriting)
+        return kFmtCannotOpen;
+    const char *slash = std::strrchr(fileName, '/');
+    const std::string folder =
+        !slash ? std::string(".") : slash == fileName ? std::string("/") : std::string(fileName, slash);
+    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return kFmtCannotOpen;
+    return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : kFmtCannotOpen;
 }

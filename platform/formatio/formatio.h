@@ -27,6 +27,7 @@ constexpr int kFmtEndOfFile = -2;      // ReadLine: end of file reached before a
 constexpr int kFmtBadFormat = -3;      // FileToArray: a field is not a number, or too few
 constexpr int kFmtCannotOpen = -4;
 constexpr int kFmtValueOutOfRange = -5;  // FileToArray: a value does not fit the type
+constexpr int kFmtNotAFile = -6;         // a folder, FIFO or device where a file belongs
 
 // Fmt: only the forms this program uses. "%s<%i" formats an integer,
 // "%s<%s" copies a text; the target is always terminated within its size.
@@ -41,7 +42,10 @@ template <std::size_t N> int Fmt(char (&target)[N], const char *format, const ch
     return Fmt(target, N, format, value);
 }
 
-// Returns a file handle (> 0) or a negative code.
+// Returns a file handle (> 0) or a negative code. Only regular files are
+// opened, and never with a wait: a FIFO, device or folder gives
+// kFmtCannotOpen. Writing with VAL_TRUNCATE refuses a file the user may not
+// write, follows symbolic links and keeps the file's mode (see ArrayToFile).
 int OpenFile(const char *fileName, int readWriteMode, int action, int fileType);
 int CloseFile(int fileHandle);
 // Reads one line without its line end; at most maxBytes bytes are kept (the
@@ -56,7 +60,12 @@ int WriteFile(int fileHandle, const char *buffer, int numberOfBytes);
 // per line, right-aligned in fieldWidth characters; VAL_SEP_BY_TAB puts
 // numberOfGroups rows of values separated by tabs, digits only (fieldWidth
 // counts for VAL_CONST_WIDTH alone). VAL_TRUNCATE replaces the file as a
-// whole: a write that fails half-way leaves the old file as it was.
+// whole: a write that fails half-way leaves the old file as it was. It
+// refuses (kFmtCannotOpen) a file the user may not write or one that is no
+// regular file, replaces the file a symbolic link points to, and keeps the
+// mode (and the owner where the system allows). Where the folder takes no
+// new file, a writable file is written in place and flushed; a failure
+// part-way is then reported.
 int ArrayToFile(const char *fileName, const void *array, int dataType, int numberOfElements,
                 int numberOfGroups, int dataGroupOrder, int dataLayout, int separator,
                 int fieldWidth, int fileType, int fileAction);
@@ -75,3 +84,12 @@ int AppendToFile(const char *fileName, const char *bytes, int numberOfBytes);
 // 1 and the size when the file exists, 0 when it does not, negative on error.
 int GetFileInfo(const char *fileName, long *fileSize);
 int DeleteFile(const char *fileName);
+// Gives existingFileName the name newFileName, replacing a regular file of
+// that name. Returns 0, kFmtNotAFile when newFileName is a folder or other
+// non-file, or kFmtIOError.
+int RenameFile(const char *existingFileName, const char *newFileName);
+// Whether fileName can be used without waiting on it: 0 for a regular file
+// the user may read (forWriting 0) or write (forWriting 1), and, for
+// writing, for a name whose folder takes a new file; kFmtNotAFile for a
+// folder, FIFO or device; kFmtCannotOpen otherwise.
+int CheckFileAccess(const char *fileName, int forWriting);

@@ -80,6 +80,12 @@ int fileResult(const QString &chosen, const char *fileTypeList, int restrictExte
         QFileInfo(path).suffix().compare(ext, Qt::CaseInsensitive) != 0)
         path += "." + ext;
     path = QDir::toNativeSeparators(path);
+    // A cut path names another file, one the caller would then write.
+    const std::size_t bytes = static_cast<std::size_t>(path.toUtf8().size());
+    if (bytes >= pathSize) {
+        PathTooLongPopup(bytes, pathSize);
+        return VAL_PATH_TOO_LONG;
+    }
     bool exists = QFileInfo::exists(path);
     if (plat::copyOut(path, pathName, pathSize) < 0)
         return VAL_NO_FILE_SELECTED;
@@ -178,6 +184,15 @@ int FileSelectPopup(const char *defaultDirectory, const char *defaultFileSpec,
     if (chosen.isEmpty())
         return VAL_NO_FILE_SELECTED;
     return fileResult(chosen, fileTypeList, restrictExtension, pathName, pathSize);
+}
+
+int PathTooLongPopup(std::size_t bytes, std::size_t pathSize)
+{
+    const QString text = QString("The path is too long: %1 bytes, but a path may hold at most %2.\n"
+                                 "Nothing was saved, created or changed. Choose a shorter path.")
+                             .arg(bytes)
+                             .arg(pathSize > 0 ? pathSize - 1 : 0);
+    return MessagePopup("ATTENTION!", text.toUtf8().constData());
 }
 
 // Returns the previous state (1 on, 0 off).

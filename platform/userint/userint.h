@@ -267,7 +267,10 @@ constexpr int VAL_LOAD_BUTTON = 3;
 constexpr int VAL_NO_FILE_SELECTED = 0;
 constexpr int VAL_EXISTING_FILE_SELECTED = 1;
 constexpr int VAL_NEW_FILE_SELECTED = 2;
-// pathName receives the chosen path (at most pathSize - 1 bytes).
+constexpr int VAL_PATH_TOO_LONG = -1;  // chosen path does not fit pathName; refused
+// pathName receives the chosen path (at most pathSize - 1 bytes). A longer
+// path is never cut: the popup says so ("ATTENTION!", PathTooLongPopup),
+// pathName stays as it was and the result is VAL_PATH_TOO_LONG.
 int FileSelectPopup(const char *defaultDirectory, const char *defaultFileSpec,
                     const char *fileTypeList, const char *title, int buttonLabel,
                     int restrictDirectory, int restrictExtension, int allowCancel,
@@ -282,6 +285,9 @@ int FileSelectPopup(const char *defaultDirectory, const char *defaultFileSpec,
                            restrictDirectory, restrictExtension, allowCancel, allowMakeDirectory,
                            pathName, N);
 }
+// The message for a path of `bytes` bytes refused because a path buffer of
+// pathSize bytes holds at most pathSize - 1.
+int PathTooLongPopup(std::size_t bytes, std::size_t pathSize);
 int SetWaitCursor(int on);
 
 // The graph control has a room of its own; its functions belong to this library.
