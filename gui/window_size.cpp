@@ -1,5 +1,7 @@
 #include "gui/window_size.h"
 
+#include <cstdio>
+
 #include "app/state.h"
 #include "gui/data_folder.h"
 #include "gui/link_log_window.h"
@@ -18,11 +20,16 @@ constexpr int kFieldWidth = 5;
 constexpr int kSmallestSide = 100; // pixels; anything below is no size a window had
 constexpr int kLargestSide = 16384;
 
-// Beside the connection settings.
-void SizeFilePath(char (&path)[kPathBytes])
+// Beside the connection settings. Loading comes before start-up has chosen
+// proj_dir; saving goes to the folder start-up chose, so that a folder that
+// turned read-only meanwhile gets its own file written in place.
+void SizeFilePath(char (&path)[kPathBytes], bool saving)
 {
     char dir[kPathBytes] = "";
-    GetDataFolder(dir);
+    if (saving && proj_dir[0] != '\0')
+        std::snprintf(dir, sizeof dir, "%s", proj_dir);
+    else
+        GetDataFolder(dir);
     DataFilePath(dir, kWindowSizeFile, path);
 }
 
@@ -51,7 +58,7 @@ void SizeOf(int panel, int *width, int *height)
 void LoadWindowSizes()
 {
     char path[kPathBytes];
-    SizeFilePath(path);
+    SizeFilePath(path, false);
     int sizes[kSizeValues] = {};
     int read = kSizeValues;
     if (FileToArray(path, sizes, VAL_INTEGER, kSizeValues, 1, VAL_GROUPS_TOGETHER,
@@ -73,7 +80,7 @@ void LoadWindowSizes()
 void SaveWindowSizes()
 {
     char path[kPathBytes];
-    SizeFilePath(path);
+    SizeFilePath(path, true);
     int sizes[kSizeValues] = {};
     SizeOf(mainpanel, &sizes[0], &sizes[1]);
     SizeOf(colbigpanel, &sizes[2], &sizes[3]);

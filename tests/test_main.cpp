@@ -1,6 +1,7 @@
 // Shared entry point of the test binaries: a QApplication on the offscreen
 // platform, so widget code runs headless.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
 
@@ -19,6 +20,13 @@ constexpr char kScreens[] =
 
 int main(int argc, char **argv)
 {
+    // The user's own data and settings folders are never written: every
+    // binary gets folders of its own, removed at its end.
+    QTemporaryDir userFolders;
+    if (!userFolders.isValid())
+        return 1;
+    qputenv("XDG_DATA_HOME", (userFolders.path() + "/data").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (userFolders.path() + "/config").toLocal8Bit());
     QTemporaryFile screens;
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if ((platform.isEmpty() || platform == "offscreen") && screens.open()) {

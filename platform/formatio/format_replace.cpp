@@ -87,7 +87,9 @@ bool CreateReplacement(const char *fileName, Replacement *r)
         // the old content.
         if (!exists || (errno != EACCES && errno != EPERM))
             return false;
-        r->fd = OpenRegular(r->target.c_str(), O_WRONLY);
+        r->fd = OpenRegular(r->target.c_str(), O_RDWR);
+        if (r->fd < 0)
+            r->fd = OpenRegular(r->target.c_str(), O_WRONLY);
         return r->fd >= 0;
     }
     const mode_t umaskNow = ::umask(0);

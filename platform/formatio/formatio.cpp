@@ -133,7 +133,10 @@ int OpenFile(const char *fileName, int readWriteMode, int action, int fileType)
     if (writing && action == VAL_TRUNCATE) {
         if (!fmtio::CreateReplacement(fileName, &entry.replacement))
             return kFmtCannotOpen;
-        entry.stream = ::fdopen(entry.replacement.fd, readWriteMode == VAL_READ_WRITE ? "w+b" : "wb");
+        // In place, a file the user may write but not read opens write-only.
+        const bool readable = (::fcntl(entry.replacement.fd, F_GETFL) & O_ACCMODE) == O_RDWR;
+        entry.stream = ::fdopen(entry.replacement.fd,
+                                readWriteMode == VAL_READ_WRITE && readable ? "w+b" : "wb");
         if (!entry.stream) {
             fmtio::CommitReplacement(entry.replacement, false);
             return kFmtCannotOpen;

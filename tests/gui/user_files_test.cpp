@@ -1,0 +1,211 @@
+// Files the operator owns, through every writer of the program: a file the
+// user may not write is refused and stays as it was, a symbolic link is
+// followed and stays a link, the mode is kept, and a folder that takes no
+// new file gets the file written in place. The cases that need an ordinary
+// user skip as root; UserFiles.AsAnOrdinaryUser runs them as one.
+#include <QDir>
+#include <QFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+
+#include "app/callbacks.h"
+#include "combobox/combobox.h"
+#include "gui/link_log_window.h"
+#include "gui/param_file.h"
+#include "gui/server_history.h"
+#include "gui/window_size.h"
+#include "support/program_fixture.h"
+
+using namespace orvelle;
+using orvtest::ProgramTest;
+
+namespace {
+
+constexpr char kOld[] = "old content\r\n";
+
+std::string Read(const std::string &path)
+{
+    QFile f(QString::fromStdString(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "(missing)";
+}
+
+void Write(const std::string &path, const std::string &text)
+{
+    QFile f(QString::fromStdString(path));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+unsigned ModeOf(const std::string &path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+std::string FolderOf(const std::string &path) { return path.substr(0, path.rfind('/')); }
+
+// One writer of the program: where its file lies once the program runs, how
+// the operator saves it, and the start of the popup that refuses it (empty:
+// the writer keeps quiet, as the window sizes at the end of a run do).
+struct Writer {
+    const char *name;
+    std::function<std::string(const std::string &dir)> path;  // dir: the test's folder
+    std::function<void(const std::string &)> save;
+    std::string refusal;
+};
+
+// A file the operator picks in a dialog, in a folder of its own.
+std::string Chosen(const std::string &dir, const char *name)
+{
+    QDir().mkpath(QString::fromStdString(dir + "/chosen"));
+    return dir + "/chosen/" + name;
+}
+
+const Writer kWriters[] = {
+    {"ParameterFile", [](const std::string &dir) { return Chosen(dir, "Parameter.ini"); },
+     [](const std::string &path) {
+         uitest::PushFileSelection(path);
+         SendParaToFile();
+     },
+     "The parameter file could not be saved:\n"},
+    {"ConnectionSettings", [](const std::string &) { return std::string(conSettingsFileName); },
+     [](const std::string &) {
+         CBF_ButtonAccept(interfacepanel, INTERFACEP_ButtonAccept, EVENT_COMMIT, nullptr, 0, 0);
+     },
+     "The connection settings could not be saved in\n"},
+    {"ServerHistory", [](const std::string &) { return std::string(ipComboBoxFileName); },
+     [](const std::string &) {
+         SetCtrlVal(interfacepanel, INTERFACEP_StringIpAdress, "sensor-7.plant");
+         UpdateServerHistory();
+     },
+     "The server list could not be saved:\n"},
+    {"WindowSizes", [](const std::string &) { return std::string(proj_dir) + "/WindowSize.cfg"; },
+     [](const std::string &) { SaveWindowSizes(); }, ""},
+    {"LinkLogText", [](const std::string &dir) { return Chosen(dir, "LinkLog.txt"); },
+     [](const std::string &path) {
+         uitest::PushFileSelection(path);
+         SaveLinkLog();
+     },
+     "The link log could not be saved:\n"},
+};
+
+enum class Case { ReadOnly, SymbolicLink, ModeKept, FolderTakesNoNewFile };
+
+struct Param {
+    const Writer *writer;
+    Case kase;
+};
+
+void PrintTo(const Param &p, std::ostream *os) { *os << p.writer->name << " case " << int(p.kase); }
+
+class UserFiles : public ProgramTest, public ::testing::WithParamInterface<Param> {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        WriteSettingsWithoutSensor();
+        OpenProgram();
+        uitest::ClearPopupLog();
+    }
+    void TearDown() override
+    {
+        for (const std::string &folder : lockedFolders_)
+            ::chmod(folder.c_str(), 0755);
+        ProgramTest::TearDown();
+    }
+    void Lock(const std::string &folder)
+    {
+        ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+        lockedFolders_.push_back(folder);
+    }
+    bool Refused(const Writer &w, const std::string &path) const
+    {
+        for (const auto &p : uitest::PopupLog())
+            if (p.title == "ATTENTION!" && p.text.rfind(w.refusal + path, 0) == 0)
+                return true;
+        return false;
+    }
+    std::vector<std::string> lockedFolders_;
+};
+
+TEST_P(UserFiles, SaveRespectsTheFile)
+{
+    const Writer &w = *GetParam().writer;
+    const Case kase = GetParam().kase;
+    const bool root = ::geteuid() == 0;
+    if (root && (kase == Case::ReadOnly || kase == Case::FolderTakesNoNewFile))
+        GTEST_SKIP() << "root may write anything; UserFiles.AsAnOrdinaryUser runs this as nobody";
+    const std::string path = w.path(dir_.path().toStdString());
+    ASSERT_FALSE(path.empty());
+    switch (kase) {
+    case Case::ReadOnly: {
+        Write(path, kOld);
+        ::chmod(path.c_str(), 0444);
+        w.save(path);
+        EXPECT_EQ(Read(path), kOld);
+        EXPECT_EQ(ModeOf(path), 0444u);
+        if (!w.refusal.empty())
+            EXPECT_TRUE(Refused(w, path)) << "no popup naming " << path;
+        break;
+    }
+    case Case::SymbolicLink: {
+        const std::string real = Path("real.file");
+        Write(real, kOld);
+        QFile::remove(QString::fromStdString(path));
+        ASSERT_EQ(::symlink(real.c_str(), path.c_str()), 0);
+        w.save(path);
+        char target[kPathBytes] = "";
+        ASSERT_GT(::readlink(path.c_str(), target, sizeof target - 1), 0) << "the link is gone";
+        EXPECT_EQ(std::string(target), real);
+        EXPECT_NE(Read(real), kOld);
+        break;
+    }
+    case Case::ModeKept:
+        // 0600 differs from what a plain creation gives, 0640 also from what
+        // a new temporary file has.
+        for (unsigned mode : {0600u, 0640u}) {
+            Write(path, kOld);
+            ::chmod(path.c_str(), mode);
+            w.save(path);
+            EXPECT_NE(Read(path), kOld);
+            EXPECT_EQ(ModeOf(path), mode);
+        }
+        break;
+    case Case::FolderTakesNoNewFile: {
+        Write(path, std::string(kOld) + std::string(4000, 'x'));  // longer than the new content
+        ::chmod(path.c_str(), 0644);
+        const QStringList before = QDir(QString::fromStdString(FolderOf(path))).entryList(QDir::Files);
+        Lock(FolderOf(path));
+        w.save(path);
+        const std::string now = Read(path);
+        EXPECT_NE(now.substr(0, sizeof kOld - 1), kOld);
+        EXPECT_EQ(now.find('x'), std::string::npos) << "old bytes left behind the new end";
+        EXPECT_EQ(QDir(QString::fromStdString(FolderOf(path))).entryList(QDir::Files), before);
+        EXPECT_FALSE(Refused(w, path) && !w.refusal.empty()) << "saved, yet reported as failed";
+        break;
+    }
+    }
+}
+
+std::vector<Param> AllCases()
+{
+    std::vector<Param> out;
+    for (const Writer &w : kWriters)
+        for (Case c : {Case::ReadOnly, Case::SymbolicLink, Case::ModeKept, Case::FolderTakesNoNewFile})
+            out.push_back({&w, c});
+    return out;
+}
+
+std::string CaseName(const ::testing::TestParamInfo<Param> &info)
+{
+    static const char *const kNames[] = {"ReadOnlyRefused", "LinkFollowed", "Modes0600And0640Kept",
+                                         "FolderTakesNoNewFileWrittenInPlace"};
+    return std::string(info.param.writer->name) + "_" + kNames[static_cast<int>(info.param.kase)];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWriter, UserFiles, ::testing::ValuesIn(AllCases()), CaseName);
+
+}  // namespace
