@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "app/callbacks.h"
 #include "gui/data_folder.h"
 #include "support/program_fixture.h"
 
@@ -92,7 +93,44 @@ TEST_F(ReadOnlyProgramDir, SettingsComeFromTheUsersFolder)
     EXPECT_EQ(std::string(conSettingsFileName), home.Folder() + "/ComSettings.cfg");
     EXPECT_EQ(std::string(ipComboBoxFileName), home.Folder() + "/IPComboBox.cfg");
     EXPECT_EQ(comecho, 1) << "the settings in the user's folder were not used";
+}
 
+// An installed program with a plant's default settings beside it: read
+// while the user's folder has none, then the user's own file comes first,
+// and saving always goes to the user's folder.
+TEST_F(ReadOnlyProgramDir, ProvisionedSettingsBesideTheProgramAreReadUntilTheUserHasOwn)
+{
+    UserDataHome home;
+    sim::SimConfig config;
+    config.tcp = true;
+    StartSensor(config);
+    const QString root = dir_.path() + "/installed";
+    ASSERT_TRUE(QDir().mkpath(root + "/bin") && QDir().mkpath(root + "/share/orvelle"));
+    const std::string provisioned = (root + "/bin/ComSettings.cfg").toStdString();
+    const auto writeSettings = [](const std::string &path, int port) {
+        QFile f(QString::fromStdString(path));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray("1\r\n1\r\n127.0.0.1\r\n") + QByteArray::number(port) + "\r\n");
+    };
+    writeSettings(provisioned, sensor_->tcpPort());
+    SetProjectDirOverride((root + "/bin").toLocal8Bit().constData());
+
+    OpenProgram();
+    EXPECT_EQ(std::string(conSettingsFileName), home.Folder() + "/ComSettings.cfg");
+    EXPECT_EQ(comecho, 1) << "the settings beside the program were not used";
+    CBF_ButtonAccept(interfacepanel, INTERFACEP_ButtonAccept, EVENT_COMMIT, nullptr, 0, 0);
+    QFile own(QString::fromStdString(home.Folder() + "/ComSettings.cfg"));
+    ASSERT_TRUE(own.open(QIODevice::ReadOnly)) << "Accept wrote nothing into the user's folder";
+    EXPECT_EQ(own.readAll().toStdString(),
+              "1\r\n1\r\n127.0.0.1\r\n" + std::to_string(sensor_->tcpPort()) + "\r\n");
+
+    // The default changes to a port where nothing listens; the user's file wins.
+    writeSettings(provisioned, 1);
+    orvelle::CloseProgram();
+    open_ = false;
+    uitest::ResetUserInterface();
+    OpenProgram();
+    EXPECT_EQ(comecho, 1) << "the default beside the program came before the user's own";
 }
 
 }  // namespace

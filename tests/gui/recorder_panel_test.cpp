@@ -2,6 +2,7 @@
 // expected duration, the layout of a record line, the header through the
 // file selection, manual records appended without a second header, and a
 // file that cannot be written.
+#include <QDir>
 #include <QFile>
 #include <regex>
 
@@ -119,7 +120,7 @@ TEST_F(RecordFile, ModesShowTheirControlsAndTheDurationOfLongRecordings)
     }
 }
 
-TEST_F(RecordFile, SelectionWritesTheHeaderAndAConfirmedFileStartsAnew)
+TEST_F(RecordFile, SelectionWritesTheHeaderAndAConfirmedFileStartsAnewAfterABackup)
 {
     // The box starts with the record file of the program's data folder.
     EXPECT_EQ(Shown(), Path("record.dat"));
@@ -138,10 +139,33 @@ TEST_F(RecordFile, SelectionWritesTheHeaderAndAConfirmedFileStartsAnew)
     EXPECT_EQ(Read(old), "earlier lines\r\n");
     EXPECT_EQ(Shown(), fresh);
 
-    // Confirmed: emptied, only the header.
+    // Confirmed: only the header, the old lines in the backup, and the
+    // panel says where they went.
+    EXPECT_EQ(Visible(RECP_DispBackupNote), 0);
     Select(old, 1);
     EXPECT_TRUE(PopupShown("ATTENTION!", kRecNotOpenedText));
     EXPECT_EQ(Read(old), kRecordHeader);
+    EXPECT_EQ(Read(old + ".bak"), "earlier lines\r\n");
+    EXPECT_EQ(Shown(), old);
+    EXPECT_EQ(Visible(RECP_DispBackupNote), 1);
+    char note[64] = "";
+    GetCtrlVal(recpanel, RECP_DispBackupNote, note);
+    EXPECT_STREQ(note, "OLD LINES KEPT IN\nold.dat.bak");
+
+    // Once more: the lines of this second run replace the older backup.
+    Write(old, std::string(kRecordHeader) + "second run\r\n");
+    Select(old, 1);
+    EXPECT_EQ(Read(old), kRecordHeader);
+    EXPECT_EQ(Read(old + ".bak"), std::string(kRecordHeader) + "second run\r\n");
+
+    // A folder where the backup belongs: nothing is moved or emptied.
+    const std::string blocked = Path("blocked.dat");
+    Write(blocked, "kept\r\n");
+    QDir().mkpath(QString::fromStdString(blocked + ".bak"));
+    Select(blocked, 1);
+    EXPECT_TRUE(PopupShown("ATTENTION!", "The old lines could not be moved aside to\n" + blocked +
+                                             ".bak\nThe record file " + blocked + " is unchanged."));
+    EXPECT_EQ(Read(blocked), "kept\r\n");
     EXPECT_EQ(Shown(), old);
 
     // Cancelled: the box keeps its path.

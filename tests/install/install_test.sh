@@ -2,7 +2,8 @@
 # The Debian package, unpacked into a scratch root, run the way an operator
 # runs it: the entry and icon are in place, --version and --help answer with
 # no display, and a user who cannot write the program's folder gets the
-# program's files in their own data folder, where the settings are read from.
+# program's files in their own data folder, where the settings are read from,
+# or, where it holds none, from beside the program.
 # Usage: install_test.sh BUILD_DIR VERSION. Exit 77: skipped.
 set -euo pipefail
 build=$1
@@ -108,6 +109,24 @@ start_program "$home"
 requests() { [ "$(grep -c ' RX ' "$tmp/frames.log" 2>/dev/null)" -ge 3 ]; }
 await requests || { cat "$tmp/program.log"; fail "the program did not use $folder/ComSettings.cfg"; }
 stop_program
+
+# A plant's default beside the installed program is read where the user's
+# folder holds no settings; the user's folder still gets no file of its own.
+rm "$folder/ComSettings.cfg"
+[ ${#as_user[@]} -gt 0 ] || chmod u+w "$prefix/bin"
+printf '1\r\n1\r\n127.0.0.1\r\n%s\r\n' "$port" >"$prefix/bin/ComSettings.cfg"
+chmod 444 "$prefix/bin/ComSettings.cfg"
+[ ${#as_user[@]} -gt 0 ] || chmod a-w "$prefix/bin"
+heard=$(grep -c ' RX ' "$tmp/frames.log")
+start_program "$home"
+more_requests() { [ "$(grep -c ' RX ' "$tmp/frames.log")" -ge $((heard + 3)) ]; }
+await more_requests ||
+  { cat "$tmp/program.log"; fail "the program did not use the ComSettings.cfg beside it"; }
+stop_program
+[ ! -e "$folder/ComSettings.cfg" ] || fail "start-up wrote settings into $folder"
+chmod u+w "$prefix/bin"
+rm "$prefix/bin/ComSettings.cfg"
+[ ${#as_user[@]} -gt 0 ] || chmod a-w "$prefix/bin"
 
 # Root, too, leaves an installed program's folder alone.
 if [ ${#as_user[@]} -gt 0 ]; then
