@@ -8,6 +8,9 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <tuple>
 
 #include "platform/formatio/formatio.h"
 #include "platform/userint/userint.h"
@@ -125,6 +128,99 @@ TEST(FormatAppend, AWriteThatFailsHalfWayLeavesNoPiece)
 
     EXPECT_EQ(AppendToFile((dir.path() + "/missing/r.dat").toLocal8Bit().constData(), "x", 1),
               kFmtCannotOpen);
+}
+
+}  // namespace
+
+namespace {
+
+// A folder or a FIFO where a file belongs: every way of opening refuses it
+// at once. An alarm ends the test binary rather than let an open hang.
+struct OpenWay {
+    const char *name;
+    int (*open)(const char *path);
+};
+
+unsigned short g_values[3] = {1, 2, 3};
+
+const OpenWay kOpenWays[] = {
+    {"OpenFileRead", [](const char *p) { return OpenFile(p, VAL_READ_ONLY, VAL_OPEN_AS_IS, VAL_ASCII); }},
+    {"OpenFileReplace", [](const char *p) { return OpenFile(p, VAL_READ_WRITE, VAL_TRUNCATE, VAL_ASCII); }},
+    {"OpenFileAppend", [](const char *p) { return OpenFile(p, VAL_WRITE_ONLY, VAL_APPEND, VAL_ASCII); }},
+    {"ArrayToFileReplace",
+     [](const char *p) {
+         return ArrayToFile(p, g_values, VAL_UNSIGNED_SHORT_INTEGER, 3, 1, VAL_GROUPS_TOGETHER,
+                            VAL_GROUPS_AS_COLUMNS, VAL_CONST_WIDTH, 5, VAL_ASCII, VAL_TRUNCATE);
+     }},
+    {"ArrayToFileAppend",
+     [](const char *p) {
+         return ArrayToFile(p, g_values, VAL_UNSIGNED_SHORT_INTEGER, 3, 1, VAL_GROUPS_TOGETHER,
+                            VAL_GROUPS_AS_COLUMNS, VAL_CONST_WIDTH, 5, VAL_ASCII, VAL_APPEND);
+     }},
+    {"FileToArray",
+     [](const char *p) {
+         return FileToArray(p, g_values, VAL_UNSIGNED_SHORT_INTEGER, 3, 1, VAL_GROUPS_TOGETHER,
+                            VAL_GROUPS_AS_COLUMNS, VAL_ASCII);
+     }},
+    {"AppendToFile", [](const char *p) { return AppendToFile(p, "line\r\n", 6); }},
+    {"CheckForWriting", [](const char *p) { return CheckFileAccess(p, 1) == kFmtNotAFile ? -1 : 0; }},
+};
+
+class NotAFile : public ::testing::TestWithParam<std::tuple<OpenWay, bool>> {};
+
+TEST_P(NotAFile, IsRefusedAtOnceAndStaysAsItWas)
+{
+    const auto &[way, fifo] = GetParam();
+    QTemporaryDir dir;
+    const QByteArray path = (dir.path() + "/thing").toLocal8Bit();
+    ASSERT_EQ(fifo ? ::mkfifo(path.constData(), 0644) : ::mkdir(path.constData(), 0755), 0);
+    ::alarm(10);
+    const int rc = way.open(path.constData());
+    ::alarm(0);
+    if (rc > 0 && std::string(way.name).rfind("OpenFile", 0) == 0)
+        CloseFile(rc);
+    EXPECT_LT(rc, 0);
+    struct stat st {};
+    ASSERT_EQ(::lstat(path.constData(), &st), 0);
+    EXPECT_TRUE(fifo ? S_ISFIFO(st.st_mode) : S_ISDIR(st.st_mode));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+              QStringList{"thing"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryOpen, NotAFile, ::testing::Combine(::testing::ValuesIn(kOpenWays), ::testing::Bool()),
+    [](const ::testing::TestParamInfo<std::tuple<OpenWay, bool>> &i) {
+        return std::string(std::get<0>(i.param).name) + (std::get<1>(i.param) ? "_Fifo" : "_Folder");
+    });
+
+void PrintTo(const OpenWay &w, std::ostream *os) { *os << w.name; }
+
+// In place (the folder takes no new file), a write that fails part-way is
+// reported, not called saved.
+TEST(FormatReplace, InPlaceWriteThatFailsPartWayIsReported)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write any folder; UserFiles.PlatformAsAnOrdinaryUser runs this as nobody";
+    QTemporaryDir dir;
+    const QByteArray name = (dir.path() + "/s.cfg").toLocal8Bit();
+    ASSERT_EQ(AppendToFile(name.constData(), "old\r\n", 5), 0);
+    ASSERT_EQ(::chmod(dir.path().toLocal8Bit().constData(), 0555), 0);
+    const std::string line(100, 'x');
+    struct rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    struct rlimit small = saved;
+    small.rlim_cur = 150;
+    signal(SIGXFSZ, SIG_IGN);
+    const int fh = OpenFile(name.constData(), VAL_WRITE_ONLY, VAL_TRUNCATE, VAL_ASCII);
+    ASSERT_GT(fh, 0);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    for (int i = 0; i < 3; ++i)
+        WriteLine(fh, line.c_str(), 100);
+    const int closed = CloseFile(fh);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    ::chmod(dir.path().toLocal8Bit().constData(), 0755);
+    EXPECT_EQ(closed, kFmtIOError);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"s.cfg"});
 }
 
 }  // namespace
