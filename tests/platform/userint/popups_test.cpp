@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <vector>
 
 #include "ui_fixture.h"
 
@@ -83,11 +84,29 @@ TEST_F(ScriptedPopups, FileSelectionsTakeTheScriptedPath)
     EXPECT_EQ(uitest::PopupLog()[0].kind, "file");
     EXPECT_EQ(uitest::PopupLog()[0].title, "Load");
 
-    // The path never overruns the caller's buffer.
-    char small[8];
+    // A path that does not fit the caller's buffer is refused, never cut:
+    // the buffer keeps what it held, and the operator is told the limit.
+    const QByteArray bytes = existing.toUtf8();
+    std::vector<char> exact(static_cast<std::size_t>(bytes.size()) + 1);
+    std::vector<char> short1(static_cast<std::size_t>(bytes.size()), 'k');
+    short1.back() = '\0';
     uitest::PushFileSelection(existing.toStdString());
-    FileSelectPopup("", "", "*.ini", "Small", VAL_LOAD_BUTTON, 0, 0, 1, 1, small);
-    EXPECT_EQ(std::string(small).size(), 7u);
+    EXPECT_EQ(FileSelectPopup("", "", "*.ini", "Exact", VAL_LOAD_BUTTON, 0, 0, 1, 1, exact.data(),
+                              exact.size()),
+              VAL_EXISTING_FILE_SELECTED);
+    EXPECT_EQ(QString::fromUtf8(exact.data()), existing);
+    uitest::ClearPopupLog();
+    uitest::PushFileSelection(existing.toStdString());
+    EXPECT_EQ(FileSelectPopup("", "", "*.ini", "Short", VAL_LOAD_BUTTON, 0, 0, 1, 1, short1.data(),
+                              short1.size()),
+              VAL_PATH_TOO_LONG);
+    EXPECT_EQ(std::string(short1.data()), std::string(short1.size() - 1, 'k'));
+    ASSERT_EQ(uitest::PopupLog().size(), 2u);
+    EXPECT_EQ(uitest::PopupLog()[1].title, "ATTENTION!");
+    EXPECT_EQ(uitest::PopupLog()[1].text,
+              "The path is too long: " + std::to_string(bytes.size()) +
+                  " bytes, but a path may hold at most " + std::to_string(short1.size() - 1) +
+                  ".\nNothing was saved, created or changed. Choose a shorter path.");
 }
 
 class RealPopups : public ::testing::Test {
