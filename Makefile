@@ -5,8 +5,9 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
 FUZZ_BUILD ?= build-fuzz
+MUTATE_DIR ?= build-mutate
 
-.PHONY: all deps build test demo bench fuzz install package clean
+.PHONY: all deps build test demo bench fuzz mutate install package clean
 
 all: build
 
@@ -34,6 +35,12 @@ fuzz:
 	@scripts/install-deps.sh fuzz
 	@JOBS=$(JOBS) scripts/fuzz.sh $(FUZZ_BUILD)
 
+# Every mutant of tests/mutants.txt against the tests that cover it, one at a
+# time in a scratch copy ($(MUTATE_DIR)); MUTANTS=a,b runs only those.
+mutate:
+	@scripts/install-deps.sh mutate
+	@MUTATE_DIR=$(MUTATE_DIR) nice -n 10 python3 scripts/mutate.py $(if $(MUTANTS),--only $(MUTANTS))
+
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
 
@@ -41,4 +48,4 @@ package: build
 	@cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(MUTATE_DIR)

@@ -12,6 +12,10 @@ pkgs=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
 if [ "${1:-}" = fuzz ]; then
   pkgs+=(clang libclang-rt-14-dev)
 fi
+# `install-deps.sh mutate` adds the interpreter of scripts/mutate.py.
+if [ "${1:-}" = mutate ]; then
+  pkgs+=(python3)
+fi
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

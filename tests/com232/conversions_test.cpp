@@ -77,6 +77,15 @@ TEST_F(Conversions, ParameterReplyFillsSlotsAndClamps)
     EXPECT_EQ(paraMaxNr, 31);
     EXPECT_EQ(paraOutMode, 2);
     EXPECT_EQ(paraFrei16, 16);
+    // The vector count is clamped to the table from one past it on.
+    const struct {
+        word sent, kept;
+    } counts[] = {{30, 30}, {31, 31}, {32, 31}, {65535, 31}};
+    for (const auto &c : counts) {
+        SetReply(0x00AA, 3, {1000, 3, 8, 1, 20, 150, c.sent, 2, 1, 0, 11, 12, 13, 14, 15, 16});
+        CopyPPtoVars();
+        EXPECT_EQ(paraMaxNr, c.kept) << c.sent;
+    }
 }
 
 TEST_F(Conversions, WrongMarkerChangesNothing)

@@ -161,6 +161,10 @@ TEST_F(ComboBox, EntryLimitCutsAChosenEntryAndTheCompletion)
     EXPECT_EQ(limit, -1);
     edit = Type(C_LIMITED, "fi");
     EXPECT_EQ(edit->text().toStdString(), "fifteen-chars-x");
+    ASSERT_EQ(Combo_SetComboAttribute(panel_, C_LIMITED, ATTR_COMBO_MAX_ENTRY_LENGTH, 5), 0);
+    edit = Type(C_LIMITED, "fi");
+    EXPECT_EQ(edit->text().toStdString(), "fifte");
+    EXPECT_EQ(edit->selectedText().toStdString(), "fte");
 }
 
 // Up or Down opens the list; the chosen entry goes into the text box, the

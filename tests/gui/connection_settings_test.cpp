@@ -153,6 +153,10 @@ TEST_F(ConnectionSettings, HistoryIsMostRecentFirstOnceEachAtMostTenOfHundredByt
     ASSERT_EQ(file.size(), 10u * 102);
     EXPECT_EQ(file.substr(0, 102), "s111.example" + std::string(88, '\0') + "\r\n");
 
+    // The newest committed again stays where it is, once.
+    CommitServer("s111.example");
+    EXPECT_EQ(Entries(), expected);
+
     CommitServer("s105.example");
     const std::vector<std::string> moved = Entries();
     EXPECT_EQ(moved.front(), "s105.example");

@@ -269,12 +269,15 @@ TEST_F(OperatorInput, KeyPressComesFirstAndCanSwallowTheKey)
     keyPressResult() = 0;
     QTest::keyClick(edit, Qt::Key_Up);
     QTest::keyClick(edit, Qt::Key_Tab, Qt::ShiftModifier);
+    SetActiveCtrl(main_, C_STRING);
+    QTest::keyClick(edit, Qt::Key_F5);
     std::vector<int> codes = keyCodes(main_, C_STRING);
-    ASSERT_EQ(codes.size(), 4u);
+    ASSERT_EQ(codes.size(), 5u);
     EXPECT_EQ(codes[0], 'x');
     EXPECT_EQ(codes[1], VAL_BACKSPACE_VKEY);
     EXPECT_EQ(codes[2], VAL_UP_ARROW_VKEY);
     EXPECT_EQ(codes[3], VAL_TAB_VKEY | VAL_SHIFT_MODIFIER);
+    EXPECT_EQ(codes[4], VAL_F1_VKEY + 4 * 0x100);  // F5
 }
 
 TEST_F(OperatorInput, TextBoxAndTableEdits)
