@@ -35,18 +35,8 @@ namespace {
 
 constexpr double kFifoLimitS = 5.0;  // far longer than any refusal takes
 
-std::string Read(const std::string &path)
-{
-    QFile f(QString::fromStdString(path));
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "(missing)";
-}
-
-void Write(const std::string &path, const std::string &text)
-{
-    QFile f(QString::fromStdString(path));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(text.data(), static_cast<qint64>(text.size()));
-}
+using orvtest::ReadFile;
+using orvtest::WriteFile;
 
 bool IsFifo(const std::string &path)
 {
@@ -257,14 +247,14 @@ TEST_P(LongPaths, ARefusedPathCreatesAndEmptiesNothing)
     const std::string victim = folder + victimName;
     ASSERT_EQ(victim.size(), static_cast<std::size_t>(kPathBytes - 1));
     const std::string chosen = victim + ".old";
-    Write(victim, "lines of an earlier day\r\n");
+    WriteFile(victim, "lines of an earlier day\r\n");
     char boxBefore[kPathBytes] = "";
     GetTextBoxLine(recpanel, RECP_DispRecFile, 0, boxBefore, sizeof boxBefore);
 
     GetParam().use(chosen);
 
     EXPECT_TRUE(PopupShown("ATTENTION!", kTooLongText));
-    EXPECT_EQ(Read(victim), "lines of an earlier day\r\n");
+    EXPECT_EQ(ReadFile(victim), "lines of an earlier day\r\n");
     EXPECT_EQ(QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::Hidden),
               QStringList{"victim.dat"});
     if (std::string(GetParam().name) == "RecordFileDialog") {
@@ -312,7 +302,7 @@ TEST_F(ServerHistoryFile, JunkLoadsNothingAndIsNotSavedBack)
         const std::uint64_t v = noise();
         std::memcpy(&junk[i], &v, 8);
     }
-    Write(Path("IPComboBox.cfg"), junk);
+    WriteFile(Path("IPComboBox.cfg"), junk);
     junk.clear();
     WriteSettingsWithoutSensor();
     OpenProgram();
@@ -321,7 +311,7 @@ TEST_F(ServerHistoryFile, JunkLoadsNothingAndIsNotSavedBack)
     EXPECT_EQ(Entries(), 1);
     std::string entry = "sensor-7.plant";
     entry.resize(kHistoryEntryBytes, '\0');
-    EXPECT_EQ(Read(Path("IPComboBox.cfg")), entry + "\r\n");
+    EXPECT_EQ(ReadFile(Path("IPComboBox.cfg")), entry + "\r\n");
 }
 
 TEST_F(ServerHistoryFile, OneThatCannotBeSavedSaysSoOnce)

@@ -26,18 +26,8 @@ namespace {
 
 constexpr char kOld[] = "old content\r\n";
 
-std::string Read(const std::string &path)
-{
-    QFile f(QString::fromStdString(path));
-    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "(missing)";
-}
-
-void Write(const std::string &path, const std::string &text)
-{
-    QFile f(QString::fromStdString(path));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(text.data(), static_cast<qint64>(text.size()));
-}
+using orvtest::ReadFile;
+using orvtest::WriteFile;
 
 unsigned ModeOf(const std::string &path)
 {
@@ -142,10 +132,10 @@ TEST_P(UserFiles, SaveRespectsTheFile)
     ASSERT_FALSE(path.empty());
     switch (kase) {
     case Case::ReadOnly: {
-        Write(path, kOld);
+        WriteFile(path, kOld);
         ::chmod(path.c_str(), 0444);
         w.save(path);
-        EXPECT_EQ(Read(path), kOld);
+        EXPECT_EQ(ReadFile(path), kOld);
         EXPECT_EQ(ModeOf(path), 0444u);
         if (!w.refusal.empty())
             EXPECT_TRUE(Refused(w, path)) << "no popup naming " << path;
@@ -153,34 +143,34 @@ TEST_P(UserFiles, SaveRespectsTheFile)
     }
     case Case::SymbolicLink: {
         const std::string real = Path("real.file");
-        Write(real, kOld);
+        WriteFile(real, kOld);
         QFile::remove(QString::fromStdString(path));
         ASSERT_EQ(::symlink(real.c_str(), path.c_str()), 0);
         w.save(path);
         char target[kPathBytes] = "";
         ASSERT_GT(::readlink(path.c_str(), target, sizeof target - 1), 0) << "the link is gone";
         EXPECT_EQ(std::string(target), real);
-        EXPECT_NE(Read(real), kOld);
+        EXPECT_NE(ReadFile(real), kOld);
         break;
     }
     case Case::ModeKept:
         // 0600 differs from what a plain creation gives, 0640 also from what
         // a new temporary file has.
         for (unsigned mode : {0600u, 0640u}) {
-            Write(path, kOld);
+            WriteFile(path, kOld);
             ::chmod(path.c_str(), mode);
             w.save(path);
-            EXPECT_NE(Read(path), kOld);
+            EXPECT_NE(ReadFile(path), kOld);
             EXPECT_EQ(ModeOf(path), mode);
         }
         break;
     case Case::FolderTakesNoNewFile: {
-        Write(path, std::string(kOld) + std::string(4000, 'x'));  // longer than the new content
+        WriteFile(path, std::string(kOld) + std::string(4000, 'x'));  // longer than the new content
         ::chmod(path.c_str(), 0644);
         const QStringList before = QDir(QString::fromStdString(FolderOf(path))).entryList(QDir::Files);
         Lock(FolderOf(path));
         w.save(path);
-        const std::string now = Read(path);
+        const std::string now = ReadFile(path);
         EXPECT_NE(now.substr(0, sizeof kOld - 1), kOld);
         EXPECT_EQ(now.find('x'), std::string::npos) << "old bytes left behind the new end";
         EXPECT_EQ(QDir(QString::fromStdString(FolderOf(path))).entryList(QDir::Files), before);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -31,6 +32,21 @@ inline std::vector<int> Commands(const std::vector<sim::Frame> &frames)
     for (const auto &f : frames)
         out.push_back(sim::frameWord(f, 1));
     return out;
+}
+
+// The whole content of a file, or "(missing)".
+inline std::string ReadFile(const std::string &path)
+{
+    QFile f(QString::fromStdString(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "(missing)";
+}
+
+// Replaces the content of a file with text.
+inline void WriteFile(const std::string &path, const std::string &text)
+{
+    QFile f(QString::fromStdString(path));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path;
+    f.write(text.data(), static_cast<qint64>(text.size()));
 }
 
 // How many data requests (command 5) the simulator received.

@@ -23,6 +23,31 @@ std::string Read(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
 }
 
+// Opens name for replacing, writes `lines` lines of 100 bytes under a file
+// size limit of 150 bytes, and returns what CloseFile says (kFmtCannotOpen
+// when it could not be opened).
+int ReplaceBeyondASizeLimit(const QByteArray &name, int lines)
+{
+    const std::string line(100, 'x');
+    struct rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    struct rlimit small = saved;
+    small.rlim_cur = 150;
+    signal(SIGXFSZ, SIG_IGN);
+    const int fh = OpenFile(name.constData(), VAL_WRITE_ONLY, VAL_TRUNCATE, VAL_ASCII);
+    if (fh <= 0)
+        return kFmtCannotOpen;
+    if (setrlimit(RLIMIT_FSIZE, &small) != 0) {
+        CloseFile(fh);
+        return 0;
+    }
+    for (int i = 0; i < lines; ++i)
+        WriteLine(fh, line.c_str(), 100);
+    const int closed = CloseFile(fh);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    return closed;
+}
+
 TEST(FormatReplace, FailureHalfWayKeepsTheOldContentAndLeavesNoTemporaryFile)
 {
     QTemporaryDir dir;
@@ -83,19 +108,7 @@ TEST(FormatReplace, LinesWrittenWithTruncateReplaceTheFileAtCloseOnly)
     ASSERT_EQ(CloseFile(fh), 0);
     EXPECT_EQ(Read(name), "new\r\n");
 
-    const std::string line(100, 'x');
-    struct rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    struct rlimit small = saved;
-    small.rlim_cur = 150;
-    signal(SIGXFSZ, SIG_IGN);
-    fh = OpenFile(name.constData(), VAL_WRITE_ONLY, VAL_TRUNCATE, VAL_ASCII);
-    ASSERT_GT(fh, 0);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    for (int i = 0; i < 10; ++i)
-        WriteLine(fh, line.c_str(), 100);
-    const int closed = CloseFile(fh);
-    setrlimit(RLIMIT_FSIZE, &saved);
+    const int closed = ReplaceBeyondASizeLimit(name, 10);
     EXPECT_EQ(closed, kFmtIOError);
     EXPECT_EQ(Read(name), "new\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
@@ -205,19 +218,7 @@ TEST(FormatReplace, InPlaceWriteThatFailsPartWayIsReported)
     const QByteArray name = (dir.path() + "/s.cfg").toLocal8Bit();
     ASSERT_EQ(AppendToFile(name.constData(), "old\r\n", 5), 0);
     ASSERT_EQ(::chmod(dir.path().toLocal8Bit().constData(), 0555), 0);
-    const std::string line(100, 'x');
-    struct rlimit saved {};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    struct rlimit small = saved;
-    small.rlim_cur = 150;
-    signal(SIGXFSZ, SIG_IGN);
-    const int fh = OpenFile(name.constData(), VAL_WRITE_ONLY, VAL_TRUNCATE, VAL_ASCII);
-    ASSERT_GT(fh, 0);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    for (int i = 0; i < 3; ++i)
-        WriteLine(fh, line.c_str(), 100);
-    const int closed = CloseFile(fh);
-    setrlimit(RLIMIT_FSIZE, &saved);
+    const int closed = ReplaceBeyondASizeLimit(name, 3);
     ::chmod(dir.path().toLocal8Bit().constData(), 0755);
     EXPECT_EQ(closed, kFmtIOError);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"s.cfg"});
