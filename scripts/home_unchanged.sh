@@ -4,7 +4,7 @@
 # write it, tests never do. Folders count by name only, so a file made and
 # removed again leaves no trace. Usage: home_unchanged.sh COMMAND...
 set -u
-home=${HOME:-}
+home=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
 if [ -z "$home" ] || [ ! -d "$home" ]; then
   echo "home check: no home folder (HOME='$home'); running the tests unchecked"
   exec "$@"

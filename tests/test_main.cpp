@@ -27,6 +27,7 @@ int main(int argc, char **argv)
         return 1;
     qputenv("XDG_DATA_HOME", (userFolders.path() + "/data").toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (userFolders.path() + "/config").toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", (userFolders.path() + "/cache").toLocal8Bit());
     QTemporaryFile screens;
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if ((platform.isEmpty() || platform == "offscreen") && screens.open()) {
