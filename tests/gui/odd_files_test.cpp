@@ -156,17 +156,19 @@ TEST_P(FifoFiles, OpensNothingAndHoldsNothingUp)
     EXPECT_FALSE(watchdog.Fired()) << "the window was held on the FIFO for " << kFifoLimitS << " s";
     EXPECT_LT(Timer() - start, kFifoLimitS);
     EXPECT_TRUE(IsFifo(fifo));
-    if (sensor_)
+    if (sensor_) {
         EXPECT_EQ(orvtest::DataRequests(sensor_->receivedFrames()), 0) << "a recording started";
+    }
     // Nothing came through the FIFO.
     const int fd = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
     char byte = 0;
     EXPECT_LE(::read(fd, &byte, 1), 0);
     ::close(fd);
     // Where the operator asked for it, the refusal names the file.
-    if (std::string(f.name) == "RecordFile")
+    if (std::string(f.name) == "RecordFile") {
         EXPECT_TRUE(PopupShown("ATTENTION!", "The record file cannot be written:\n" + fifo +
                                                  "\nChoose another file or folder."));
+    }
     if (std::string(f.name) == "ParameterFile") {
         EXPECT_TRUE(PopupShown("ATTENTION!", "The parameter file could not be loaded:\n" + fifo +
                                                  "\nThe file cannot be opened.\nThe parameters "
