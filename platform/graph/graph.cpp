@@ -2,8 +2,13 @@
 // Arrays arrive typed (VAL_...) and are converted to doubles here; the
 // widget keeps them. Every argument is checked: a bad one gives a negative
 // code and changes nothing.
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
 #include <QRgb>
 #include <cmath>
+#include <cstring>
+#include <string>
 #include <new>
 #include <vector>
 
@@ -11,6 +16,8 @@
 #include "platform/graph/graph_widget.h"
 #include "platform/userint/registry.h"
 #include "platform/graph/graph.h"
+#include "platform/formatio/format_files.h"
+#include "platform/formatio/formatio.h"
 
 namespace {
 
@@ -223,4 +230,107 @@ int SetTraceAttribute(int panel, int control, int trace, int attribute, int valu
         return UIEBadValueType;
     g->setTraceColor(trace - 1, widgetColor(value));
     return 0;
+}
+
+int PlotSharedXY(int panel, int control, std::shared_ptr<const void> owner, const double *x,
+                 const void *y, int yDataType, std::size_t numPoints, int color)
+{
+    int err = 0;
+    GraphWidget *g = graphCtrl(panel, control, CTRL_GRAPH, &err);
+    if (!g)
+        return err;
+    if (!validColor(color))
+        return UIEBadValueType;
+    if (numPoints == 0)
+        return UIEIndexOutOfRange;
+    return g->addShared({std::move(owner), x, y, yDataType, numPoints}, widgetColor(color));
+}
+
+int SetPlotAttribute(int panel, int control, int plotHandle, int attribute, const char *value)
+{
+    int err = 0;
+    GraphWidget *g = graphCtrl(panel, control, CTRL_GRAPH, &err);
+    if (!g)
+        return err;
+    if (attribute != ATTR_PLOT_LG_TEXT)
+        return UIEInvalidAttribute;
+    if (!value)
+        return UIEBadValueType;
+    return g->setPlotLegend(plotHandle, QString::fromUtf8(value));
+}
+
+int GetPlotAttribute(int panel, int control, int plotHandle, int attribute, char *value,
+                     std::size_t size)
+{
+    int err = 0;
+    GraphWidget *g = graphCtrl(panel, control, CTRL_GRAPH, &err);
+    if (!g)
+        return err;
+    if (attribute != ATTR_PLOT_LG_TEXT)
+        return UIEInvalidAttribute;
+    if (!value || size == 0)
+        return UIEBadValueType;
+    const QByteArray text = g->plotLegend(plotHandle).toUtf8();
+    if (std::size_t(text.size()) >= size)
+        return UIEBadValueType;
+    std::memcpy(value, text.constData(), std::size_t(text.size()) + 1);
+    return 0;
+}
+
+int SetGraphAttribute(int panel, int control, int attribute, int value)
+{
+    int err = 0;
+    GraphWidget *g = graphCtrl(panel, control, CTRL_GRAPH, &err);
+    if (!g)
+        return err;
+    if (attribute == ATTR_XFORMAT) {
+        if (value != VAL_DECIMAL_FORMAT && value != VAL_ABSOLUTE_TIME_FORMAT)
+            return UIEBadValueType;
+        g->setTimeAxis(value == VAL_ABSOLUTE_TIME_FORMAT);
+        return 0;
+    }
+    if (attribute != ATTR_ENABLE_ZOOM_AND_PAN)
+        return UIEInvalidAttribute;
+    g->setZoomAndPan(value != 0);
+    g->setOperatorHandler([panel, control](int event, int data1, int data2) {
+        plat::dispatch(panel, control, event, data1, data2);
+    });
+    return 0;
+}
+
+int GetGraphAttribute(int panel, int control, int attribute, int *value)
+{
+    int err = 0;
+    GraphWidget *g = graphCtrl(panel, control, CTRL_GRAPH, &err);
+    if (!g)
+        return err;
+    if (!value)
+        return UIEBadValueType;
+    if (attribute == ATTR_XFORMAT)
+        *value = g->timeAxis() ? VAL_ABSOLUTE_TIME_FORMAT : VAL_DECIMAL_FORMAT;
+    else if (attribute == ATTR_ENABLE_ZOOM_AND_PAN)
+        *value = g->zoomAndPan() ? 1 : 0;
+    else
+        return UIEInvalidAttribute;
+    return 0;
+}
+
+int SaveGraphImageFile(int panel, int control, const char *fileName)
+{
+    int err = 0;
+    GraphWidget *g = graphCtrl(panel, control, CTRL_GRAPH, &err);
+    if (!g)
+        return err;
+    if (!fileName || !*fileName)
+        return kFmtCannotOpen;
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !g->grab().toImage().save(&buffer, "PNG"))
+        return kFmtIOError;
+    std::string temp;
+    const int fd = fmtio::CreateReplacement(fileName, &temp);
+    if (fd < 0)
+        return kFmtCannotOpen;
+    const bool written = fmtio::WriteAll(fd, std::string(png.constData(), std::size_t(png.size())));
+    return fmtio::CommitReplacement(fd, written, temp, fileName) ? 0 : kFmtIOError;
 }

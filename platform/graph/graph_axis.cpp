@@ -14,6 +14,11 @@ constexpr int kTickCap = 100;            // no axis gets more ticks than this
 constexpr double kZeroSnap = 1e-9;       // |value| below step * this prints as 0
 constexpr double kPlainMax = 1e7;        // beyond this, labels use an exponent
 constexpr int kMaxDecimals = 6;
+// Narrowest span relative to the values: a few thousand pixels still get
+// distinct doubles. Widest span of a zoom out.
+constexpr double kMinRelativeSpan = 1e-12;
+constexpr double kMinAbsoluteSpan = 1e-290;
+constexpr double kMaxSpan = 1e300;
 
 }  // namespace
 
@@ -90,6 +95,34 @@ QString tickLabel(double value, double step)
     if (step > 0 && step < 1)
         decimals = std::min(kMaxDecimals, static_cast<int>(std::ceil(-std::log10(step) - 1e-9)));
     return QString::number(value, 'f', decimals);
+}
+
+double valueAtPixel(AxisRange r, double a, double b, double p)
+{
+    return r.min + (p - a) * (r.max - r.min) / (b - a);
+}
+
+AxisRange zoomAbout(AxisRange r, double at, double factor)
+{
+    if (!validRange(r.min, r.max) || !std::isfinite(at) || !std::isfinite(factor) || factor <= 0)
+        return r;
+    const double span = r.max - r.min;
+    const double magnitude = std::max({std::fabs(r.min), std::fabs(r.max), std::fabs(at)});
+    const double narrowest = std::max(magnitude * kMinRelativeSpan, kMinAbsoluteSpan);
+    const double wanted = std::clamp(span * factor, std::min(narrowest, span), std::max(kMaxSpan, span));
+    const double k = wanted / span;
+    AxisRange z{at - (at - r.min) * k, at + (r.max - at) * k};
+    return validRange(z.min, z.max) ? z : r;
+}
+
+AxisRange panBy(AxisRange r, double delta)
+{
+    AxisRange moved{r.min + delta, r.max + delta};
+    // A shift too small for the doubles moves nothing rather than squeezing the span.
+    if (!validRange(moved.min, moved.max) || std::fabs((moved.max - moved.min) - (r.max - r.min)) >
+                                                     (r.max - r.min) * 1e-6)
+        return r;
+    return moved;
 }
 
 }  // namespace plat

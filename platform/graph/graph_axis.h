@@ -1,5 +1,6 @@
 // Axis arithmetic of the graph control, kept out of the widget so tests can
-// call it: automatic ranges on round numbers, tick positions, tick labels.
+// call it: automatic ranges on round numbers, tick positions, tick labels,
+// and the operator's zoom and pan.
 #pragma once
 
 #include <QString>
@@ -35,5 +36,18 @@ std::vector<double> axisTicks(AxisRange r, int maxTicks, double *step);
 // The label of a tick: as many decimals as the step needs, C locale,
 // exponent form for very large or very small numbers.
 QString tickLabel(double value, double step);
+
+// The data value at pixel p of an axis whose value r.min lies at pixel a
+// and r.max at pixel b (a != b).
+double valueAtPixel(AxisRange r, double a, double b, double p);
+
+// r zoomed by factor about the value at, which keeps its place on screen:
+// the span becomes factor times as wide (< 1 zooms in). The span is kept
+// wide enough for doubles to tell its pixels apart and below 1e300. r comes
+// back unchanged for a factor or point that is not finite or not > 0.
+AxisRange zoomAbout(AxisRange r, double at, double factor);
+
+// r moved by delta data units; unchanged when the result would not be valid.
+AxisRange panBy(AxisRange r, double delta);
 
 }  // namespace plat

@@ -430,6 +430,35 @@ void drawPlots(QPainter &p, const GraphFrame &f, const PlotStore &store, std::si
     p.restore();
 }
 
+void drawSeries(QPainter &p, const GraphFrame &f, const SeriesPlot &s)
+{
+    if (s.data.n == 0)
+        return;
+    p.save();
+    const QRectF clip = f.plot.adjusted(-kClipSlack, -kClipSlack, kClipSlack, kClipSlack);
+    p.setClipRect(clip);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    Batch batch;
+    batch.dpr = p.device()->devicePixelRatioF();
+    if (s.ascending) {
+        std::size_t first = 0, last = 0;
+        visibleSpan(s.data.x, s.data.n, f.x.min, f.x.max, &first, &last);
+        std::vector<QPointF> pts;
+        reduceColumns(s, first, last, f, batch.dpr, pts);
+        batch.addPlot(f, clip, pts.data(), std::uint32_t(pts.size()), PlotStore::kConnected);
+    } else {
+        ColumnFeed feed(batch, f, clip, PlotStore::kConnected);
+        for (std::size_t i = 0; i < s.data.n; ++i)
+            feed.push(QPointF(s.data.x[i], seriesY(s.data, i)));
+        feed.finish();
+    }
+    PlotStore::Style style;
+    style.color = s.color;
+    style.flags = PlotStore::kConnected;
+    batch.flush(p, style);
+    p.restore();
+}
+
 QRect traceArea(const GraphFrame &f)
 {
     return f.plot.adjusted(-kClipSlack, -kClipSlack, kClipSlack, kClipSlack).toAlignedRect();

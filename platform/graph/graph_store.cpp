@@ -131,6 +131,13 @@ int PlotStore::add(const double *x, const double *y, int n, const Style &style)
     return handle;
 }
 
+int PlotStore::reserveHandle()
+{
+    if (nextHandle_ == INT_MAX)
+        return UIEOutOfMemory;
+    return nextHandle_++;
+}
+
 std::size_t PlotStore::runOfPlot(std::size_t plot) const
 {
     auto it = std::upper_bound(runs_.begin(), runs_.end(), plot,
@@ -138,11 +145,18 @@ std::size_t PlotStore::runOfPlot(std::size_t plot) const
     return it == runs_.begin() ? 0 : std::size_t(it - runs_.begin() - 1);
 }
 
-int PlotStore::remove(int handle)
+const PlotStore::Style *PlotStore::styleOf(int handle) const
 {
     auto it = std::upper_bound(runs_.begin(), runs_.end(), handle,
                                [](int h, const Run &r) { return h < r.firstHandle; });
     if (it == runs_.begin() || handle >= (it - 1)->firstHandle + int((it - 1)->plots))
+        return nullptr;
+    return &styles_[(it - 1)->style];
+}
+
+int PlotStore::remove(int handle)
+{
+    if (!styleOf(handle))
         return UIEIndexOutOfRange;
     // Copy every other plot into a fresh store with the same handles and
     // styles; the runs form anew around the gap.

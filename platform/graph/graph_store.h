@@ -101,10 +101,15 @@ public:
     // Adds a plot of n points (a rectangle: its two corners). Returns the new
     // handle (> 0, increasing), or UIEOutOfMemory when the store is full.
     int add(const double *x, const double *y, int n, const Style &style);
+    // A handle for a plot kept outside the store, from the same count, so
+    // handles stay unique and increasing; UIEOutOfMemory when none is left.
+    int reserveHandle();
     // Removes one plot; 0, or UIEIndexOutOfRange for an unknown handle.
     // Rebuilds the store (linear in the number of points).
     int remove(int handle);
     void clear();
+    // The style of a plot, or nullptr for an unknown handle.
+    const Style *styleOf(int handle) const;
 
     std::size_t size() const { return plots_; }  // plots, not runs
     std::size_t runCount() const { return runs_.size(); }

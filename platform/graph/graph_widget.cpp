@@ -4,6 +4,7 @@
 // plots (a deletion) change. Cursors and strip chart traces are cheap and
 // are drawn over the cache on every paint.
 #include "platform/graph/graph_widget.h"
+#include "platform/graph/graph_widget_impl.h"
 
 #include <QPainter>
 #include <QPaintEvent>
@@ -38,39 +39,6 @@ QRgb opaqueRgb(QRgb c)
 
 }  // namespace
 
-struct GraphWidget::Impl {
-    struct Axis {
-        int mode = VAL_MANUAL;
-        plat::AxisRange manual;  // manual and locked range
-    };
-    struct Cursor {
-        double x = 0, y = 0;
-        bool placed = false;  // not drawn before the first SetGraphCursor
-    };
-
-    plat::PlotStore store;
-    plat::StripData strip;
-    std::vector<QRgb> traceColors;
-    Axis axes[2];  // [0] left y, [1] bottom x
-    std::vector<Cursor> cursors;
-    plat::CursorArt cursorArt;
-    plat::FrameLabels names;
-
-    // The cache and what it was drawn for.
-    QImage cache;
-    plat::GraphFrame frame;
-    std::size_t drawn = 0;  // plots [0, drawn) are in the cache
-    bool valid = false;
-    QSize cacheSize;
-    qreal cacheDpr = 0;
-    QFont cacheFont;
-    QColor cacheBg;
-
-    Axis &axis(int a) { return axes[a == kAxisX ? 1 : 0]; }
-    const Axis &axis(int a) const { return axes[a == kAxisX ? 1 : 0]; }
-    plat::AxisRange range(Mode mode, int a) const;
-};
-
 // The range an axis shows now: the manual one, or the automatic one from
 // the data (the manual one while there is no data).
 plat::AxisRange GraphWidget::Impl::range(Mode mode, int a) const
@@ -85,13 +53,25 @@ plat::AxisRange GraphWidget::Impl::range(Mode mode, int a) const
         if (!strip.extent(&lo, &hi))
             return ax.manual;
     } else {
-        const plat::Extents &e = store.extents();
+        const plat::Extents e = extents();
         if (!e.any)
             return ax.manual;
         lo = a == kAxisX ? e.xlo : e.ylo;
         hi = a == kAxisX ? e.xhi : e.yhi;
     }
     return plat::autoscaleRange(lo, hi);
+}
+
+plat::Extents GraphWidget::Impl::extents() const
+{
+    plat::Extents e = store.extents();
+    for (const plat::SeriesPlot &s : series) {
+        if (!s.extents.any)
+            continue;
+        e.add(s.extents.xlo, s.extents.ylo);
+        e.add(s.extents.xhi, s.extents.yhi);
+    }
+    return e;
 }
 
 GraphWidget::GraphWidget(Mode mode, QWidget *parent) : QWidget(parent), mode_(mode), d_(new Impl)
@@ -134,6 +114,7 @@ int GraphWidget::setAxisScaling(int axis, int mode, double min, double max)
         return UIEInvalidAttribute;
     }
     ax.mode = mode;
+    d_->zoomed = false;  // the program's scaling is what a double click brings back
     // A frame that sets the same scaling again repaints nothing.
     if (ax.mode != before.mode || ax.manual != before.manual)
         update();
@@ -156,9 +137,24 @@ int GraphWidget::axisScaling(int axis, int *mode, double *min, double *max) cons
 
 void GraphWidget::setAxisNames(const QString &xName, const QString &yName)
 {
-    d_->names = {xName, yName};
+    d_->names.xName = xName;
+    d_->names.yName = yName;
     d_->valid = false;
     update();
+}
+
+void GraphWidget::setTimeAxis(bool on)
+{
+    if (d_->names.xTime == on)
+        return;
+    d_->names.xTime = on;
+    d_->valid = false;
+    update();
+}
+
+bool GraphWidget::timeAxis() const
+{
+    return d_->names.xTime;
 }
 
 // ---- plots ----------------------------------------------------------------
@@ -190,17 +186,91 @@ int GraphWidget::addRect(double x1, double y1, double x2, double y2, QRgb color,
     return handle;
 }
 
+int GraphWidget::addShared(plat::SharedSeries series, QRgb color)
+{
+    if (mode_ != Mode::Graph)
+        return UIEInvalidControlType;
+    if (!series.x || !series.y || series.n == 0 || !plat::seriesTypeKnown(series.yType))
+        return UIEBadValueType;
+    const int handle = d_->store.reserveHandle();
+    if (handle < 0)
+        return handle;
+    try {
+        d_->series.push_back(plat::makeSeriesPlot(handle, std::move(series), opaqueRgb(color)));
+    } catch (const std::bad_alloc &) {
+        return UIEOutOfMemory;
+    }
+    d_->valid = false;
+    update();
+    return handle;
+}
+
+int GraphWidget::setPlotLegend(int handle, const QString &text)
+{
+    const bool shared = std::any_of(d_->series.begin(), d_->series.end(),
+                                    [handle](const plat::SeriesPlot &s) { return s.handle == handle; });
+    if (!shared && !d_->store.styleOf(handle))
+        return UIEIndexOutOfRange;
+    if (text.isEmpty())
+        d_->legends.erase(handle);
+    else
+        d_->legends[handle] = text;
+    refreshLegend();
+    return 0;
+}
+
+QString GraphWidget::plotLegend(int handle) const
+{
+    auto it = d_->legends.find(handle);
+    return it == d_->legends.end() ? QString() : it->second;
+}
+
+// The legend entries of the plots that are still there.
+void GraphWidget::refreshLegend()
+{
+    std::vector<plat::LegendEntry> entries;
+    for (auto it = d_->legends.begin(); it != d_->legends.end();) {
+        QRgb color = 0;
+        bool found = false;
+        for (const plat::SeriesPlot &s : d_->series)
+            if (s.handle == it->first) {
+                color = s.color;
+                found = true;
+            }
+        if (const plat::PlotStore::Style *st = found ? nullptr : d_->store.styleOf(it->first)) {
+            color = st->color;
+            found = true;
+        }
+        if (!found) {
+            it = d_->legends.erase(it);
+            continue;
+        }
+        entries.push_back({it->second, color});
+        ++it;
+    }
+    d_->names.legend = std::move(entries);
+    d_->valid = false;
+    update();
+}
+
 int GraphWidget::deletePlot(int handle, bool immediate)
 {
     if (mode_ != Mode::Graph)
         return UIEInvalidControlType;
+    auto shared = std::find_if(d_->series.begin(), d_->series.end(),
+                               [handle](const plat::SeriesPlot &s) { return s.handle == handle; });
     if (handle == -1) {
         d_->store.clear();
+        d_->series.clear();
+    } else if (shared != d_->series.end()) {
+        d_->series.erase(shared);
     } else {
         const int rc = d_->store.remove(handle);
         if (rc < 0)
             return rc;
     }
+    if (!d_->legends.empty())
+        refreshLegend();
     d_->valid = false;
     if (immediate)
         repaint();
@@ -211,7 +281,7 @@ int GraphWidget::deletePlot(int handle, bool immediate)
 
 int GraphWidget::numPlots() const
 {
-    return static_cast<int>(d_->store.size());
+    return static_cast<int>(d_->store.size() + d_->series.size());
 }
 
 std::vector<GraphWidget::Plot> GraphWidget::plots() const
@@ -240,6 +310,17 @@ std::vector<GraphWidget::Plot> GraphWidget::plots() const
             out.push_back(std::move(p));
         }
     }
+    for (const plat::SeriesPlot &s : d_->series) {
+        Plot p;
+        p.handle = s.handle;
+        for (std::size_t i = 0; i < s.data.n; ++i) {
+            p.x.push_back(s.data.x[i]);
+            p.y.push_back(plat::seriesY(s.data, i));
+        }
+        p.color = s.color;
+        out.push_back(std::move(p));
+    }
+    std::sort(out.begin(), out.end(), [](const Plot &a, const Plot &b) { return a.handle < b.handle; });
     return out;
 }
 
@@ -384,6 +465,8 @@ void GraphWidget::refreshCache()
         d.frame = plat::layoutFrame(size(), f, rx, ry, d.names);
         QPainter p(&d.cache);
         plat::drawFrame(p, d.frame, size(), f, d.names, bg);
+        for (const plat::SeriesPlot &s : d.series)
+            plat::drawSeries(p, d.frame, s);
         d.drawn = 0;
         d.valid = true;
         d.cacheSize = size();

@@ -55,6 +55,11 @@ const LineCase kLines[] = {
     {"Words", "recorded by hand", RecordLineKind::Bad, 0, 0, 0},
 };
 
+void PrintTo(const LineCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 class RecordLines : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(RecordLines, SortsEachLine)
