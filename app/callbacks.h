@@ -34,6 +34,8 @@
     X(CBF_ButtonManualRecord) X(CBF_ButtonSelRecFile) X(CBF_DispRecFile)                   \
     /* graph panel */                                                                      \
     X(CBF_EditSignal) X(CBF_PanelGraphGraph) X(CBF_ButtonGpClose)                          \
+    X(CBF_ButtonOpenRecord) X(CBF_ButtonLive) X(CBF_ShowRecordSignal) X(CBF_RecordValue)   \
+    X(CBF_ButtonSavePicture) X(CBF_ButtonSaveLines) X(CBF_GraphRecord)                     \
     /* link log */                                                                         \
     X(CBF_ButtonLinkLog) X(CBF_LINKLOGP) X(CBF_ButtonPauseLog) X(CBF_ButtonSaveLog)        \
     X(CBF_LinkLogTimer)

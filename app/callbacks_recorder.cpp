@@ -4,6 +4,7 @@
 #include "app/state.h"
 #include "gui/graph_panel.h"
 #include "gui/polling.h"
+#include "gui/record_view.h"
 #include "gui/recorder.h"
 #include "gui/work_area.h"
 #include "platform/userint/userint.h"
@@ -188,5 +189,64 @@ int CBF_EditSignal(int, int, int event, void *, int, int)
 }
 
 ORVELLE_HELP_CALLBACK(CBF_PanelGraphGraph, InfoGraphPanel)
+
+// ---- graph panel: a record file in place of the recorded frames ----
+
+int CBF_ButtonOpenRecord(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_COMMIT)
+        OpenRecordView();
+    else if (event == EVENT_RIGHT_CLICK)
+        ShowHelp(InfoButtonOpenRecord);
+    return 0;
+}
+
+int CBF_ButtonLive(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_COMMIT)
+        ShowRecordedFrames();
+    else if (event == EVENT_RIGHT_CLICK)
+        ShowHelp(InfoButtonLive);
+    return 0;
+}
+
+int CBF_ShowRecordSignal(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_COMMIT)
+        ShowRecordSignals();
+    else if (event == EVENT_RIGHT_CLICK)
+        ShowHelp(InfoShowRecordSignal);
+    return 0;
+}
+
+// The pointer moved cursor 1.
+int CBF_GraphRecord(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_VAL_CHANGED)
+        ShowRecordCursor();
+    else if (event == EVENT_RIGHT_CLICK)
+        ShowHelp(InfoGraphRecord);
+    return 0;
+}
+
+int CBF_ButtonSavePicture(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_COMMIT)
+        SaveRecordPicture();
+    else if (event == EVENT_RIGHT_CLICK)
+        ShowHelp(InfoButtonSavePicture);
+    return 0;
+}
+
+int CBF_ButtonSaveLines(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_COMMIT)
+        SaveRecordLines();
+    else if (event == EVENT_RIGHT_CLICK)
+        ShowHelp(InfoButtonSaveLines);
+    return 0;
+}
+
+ORVELLE_HELP_CALLBACK(CBF_RecordValue, InfoRecordValue)
 
 }  // namespace orvelle

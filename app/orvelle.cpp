@@ -84,6 +84,7 @@ void CloseProgram()
     DiscardPanel(linklogpanel);
     DiscardPanel(colbigpanel);
     DiscardPanel(mainpanel);
+    gpRecord.reset();  // after its graph has gone
 }
 
 int WinMain()

@@ -60,6 +60,8 @@ std::uint32_t GpBufCnt[2];
 word GpBufChL[2], GpBufChC[2], GpBufChR[2];
 word GpBufDensity[2], GpBufSym1[2], GpBufSym2[2], GpBufTemp[2];
 std::uint32_t graphcnt;
+std::shared_ptr<const RecordData> gpRecord;
+char gpRecordName[kPathBytes];
 
 // ---- operator feedback ----
 char szReason[kReasonBytes];
@@ -88,6 +90,8 @@ void InitStateValues()
     target = RAM;
     poll = 0;
     stale = 0;
+    gpRecord.reset();
+    gpRecordName[0] = '\0';
 }
 
 }  // namespace orvelle

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 // The application code lives in namespace orvelle, so that names such as
 // `sync` and `poll` do not meet the C library's functions of the same name.
 namespace orvelle {
 
 using word = std::uint16_t;
+struct RecordData;  // gui/record_reader.h
 
 // ---- sizes and limits -----------------------------------------------------
 constexpr int kFrameBytes = 36;          // bytes of every frame on the link
@@ -132,6 +134,10 @@ extern word GpBufSym1[2];          // symmetry 1
 extern word GpBufSym2[2];          // symmetry 2
 extern word GpBufTemp[2];          // temperature
 extern std::uint32_t graphcnt;     // frames added to the graph panel since clearing
+// A record file shown on the graph panel in place of the recorded frames;
+// null while the recorded frames are shown. Its plots read it in place.
+extern std::shared_ptr<const RecordData> gpRecord;
+extern char gpRecordName[kPathBytes];  // path of that file
 
 // ---- operator feedback ------------------------------------------------------------
 extern char szReason[kReasonBytes];     // the last failure's own reason; "" before the first

@@ -60,6 +60,8 @@ void SetPanelGraphData()
 
 void SetGraphVisible()
 {
+    if (gpRecord)
+        return;  // a record file is shown in their place
     int selected = 0;
     GetCtrlVal(graphpanel, GRAPHP_EditSignal, &selected);
     if (selected < 0 || selected >= kGraphSignals)

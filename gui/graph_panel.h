@@ -15,7 +15,8 @@ void InitPanelGraph();
 // x = 0). graphcnt then counts up.
 void SetPanelGraphData();
 // Shows the graph of the signal chosen with EditSignal and hides the
-// others; a value outside 0 to 6 shows CH_L.
+// others; a value outside 0 to 6 shows CH_L. Nothing while a record file
+// is shown in their place (record_view.h).
 void SetGraphVisible();
 
 }  // namespace orvelle

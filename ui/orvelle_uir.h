@@ -138,6 +138,30 @@ enum GraphpCtrl : int {
     GRAPHP_DispSym2,
     GRAPHP_DispTemp,
     GRAPHP_ButtonGpClose,
+    // A record file shown in place of the recorded frames.
+    GRAPHP_ButtonOpenRecord,
+    GRAPHP_ButtonLive,
+    GRAPHP_TextRecord,        // the file's name and lines
+    GRAPHP_ShowChL,           // a switch per signal of the file, in the columns' order
+    GRAPHP_ShowChC,
+    GRAPHP_ShowChR,
+    GRAPHP_ShowDensity,
+    GRAPHP_ShowSym1,
+    GRAPHP_ShowSym2,
+    GRAPHP_ShowVector,
+    GRAPHP_ShowTemp,
+    GRAPHP_ValChL,            // the values of the line at the cursor, in the same order
+    GRAPHP_ValChC,
+    GRAPHP_ValChR,
+    GRAPHP_ValDensity,
+    GRAPHP_ValSym1,
+    GRAPHP_ValSym2,
+    GRAPHP_ValVector,
+    GRAPHP_ValTemp,
+    GRAPHP_TextCursor,        // date, time and file line at the cursor
+    GRAPHP_ButtonSavePicture,
+    GRAPHP_ButtonSaveLines,
+    GRAPHP_GraphRecord,
 };
 
 enum ColbigpCtrl : int {

@@ -296,6 +296,15 @@ TEST_F(UiLayout, GraphPanelShowsOneSignalAtATime)
             SetCtrlAttribute(p.graph, g, ATTR_VISIBLE, g == shown);
         CheckView(GRAPHP, "graph " + std::to_string(shown));
     }
+    // A record file shown: the frames' controls make room for the file's.
+    for (int id = GRAPHP_EditSignal; id <= GRAPHP_DispTemp; ++id)
+        SetCtrlAttribute(p.graph, id, ATTR_VISIBLE, 0);
+    for (int id = GRAPHP_ButtonLive; id <= GRAPHP_GraphRecord; ++id)
+        SetCtrlAttribute(p.graph, id, ATTR_VISIBLE, 1);
+    SetCtrlVal(p.graph, GRAPHP_TextRecord, "a-long-record-file-name-1.dat\n1000000 LINES, 99 NOT READ");
+    SetCtrlVal(p.graph, GRAPHP_TextCursor, "03-15-2026  14:05:09   LINE 1000000");
+    CheckView(GRAPHP, "record file");
+    Grab(uitest::PanelWidget(p.main), "main_graph_record");
 }
 
 TEST_F(UiLayout, MainWindowHoldsItsPanelsSideBySide)

@@ -39,6 +39,8 @@ const char *const kCallbackNames[] = {
     "CBF_ButtonStopRecord", "CBF_ButtonStartTrigRec", "CBF_ButtonStopTrigRec",
     "CBF_ButtonManualRecord", "CBF_ButtonSelRecFile", "CBF_DispRecFile",
     "CBF_EditSignal", "CBF_PanelGraphGraph", "CBF_ButtonGpClose", "CBF_ButtonLinkLog",
+    "CBF_ButtonOpenRecord", "CBF_ButtonLive", "CBF_ShowRecordSignal", "CBF_RecordValue",
+    "CBF_ButtonSavePicture", "CBF_ButtonSaveLines", "CBF_GraphRecord",
 };
 
 inline int DummyCallback(int, int, int, void *, int, int)
