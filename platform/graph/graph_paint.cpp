@@ -443,9 +443,13 @@ void drawSeries(QPainter &p, const GraphFrame &f, const SeriesPlot &s)
     if (s.ascending) {
         std::size_t first = 0, last = 0;
         visibleSpan(s.data.x, s.data.n, f.x.min, f.x.max, &first, &last);
-        std::vector<QPointF> pts;
-        reduceColumns(s, first, last, f, batch.dpr, pts);
-        batch.addPlot(f, clip, pts.data(), std::uint32_t(pts.size()), PlotStore::kConnected);
+        ReducedLine line;
+        reduceColumns(s, first, last, f, batch.dpr, kLineWidth, line);
+        line.starts.push_back(line.points.size());
+        for (std::size_t k = 0; k + 1 < line.starts.size(); ++k)
+            batch.addPlot(f, clip, line.points.data() + line.starts[k],
+                          std::uint32_t(line.starts[k + 1] - line.starts[k]), PlotStore::kConnected);
+        batch.bars.insert(batch.bars.end(), line.bars.begin(), line.bars.end());
     } else {
         ColumnFeed feed(batch, f, clip, PlotStore::kConnected);
         for (std::size_t i = 0; i < s.data.n; ++i)

@@ -37,19 +37,33 @@ struct SeriesPlot {
 bool seriesTypeKnown(int yType);
 double seriesY(const SharedSeries &s, std::size_t i);
 
-// The plot of s: whether x ascends, and its finite extents.
-SeriesPlot makeSeriesPlot(int handle, SharedSeries s, QRgb color);
+// The plot of s: whether x ascends, and its finite extents. sameX, when
+// given, is a plot over the same x array, whose order is then taken over
+// rather than looked at again.
+SeriesPlot makeSeriesPlot(int handle, SharedSeries s, QRgb color,
+                          const SeriesPlot *sameX = nullptr);
 
 // Points [first, last) that a line through ascending x needs to cover lo
 // to hi: those inside, and one more on each side where there is one.
 void visibleSpan(const double *x, std::size_t n, double lo, double hi, std::size_t *first,
                  std::size_t *last);
 
-// Points first..last of an ascending plot reduced to at most four per
-// device pixel column of f (dpr device pixels per logical one): its first,
-// lowest, highest and last point, in their order. A line through out covers
-// the pixels a line through all of them would. out is replaced.
+// An ascending plot as it is drawn: lines through points, and bars where
+// a device pixel column holds more points than a line needs.
+struct ReducedLine {
+    std::vector<QPointF> points;     // data coordinates
+    std::vector<std::size_t> starts; // the first point of each line, ascending
+    std::vector<QRectF> bars;        // logical pixels
+};
+
+// Points first..last of an ascending plot in the device pixel columns of f
+// (dpr device pixels per logical one). A column of up to four points keeps
+// them; a fuller one gets a bar from its lowest to its highest point,
+// widened by half the pen width `pen` all round, and the line ends at its
+// first point and goes on from its last. The bars and lines cover what the
+// line through every point would, and filling a bar costs far less than
+// stroking thousands of tall segments. out is replaced.
 void reduceColumns(const SeriesPlot &p, std::size_t first, std::size_t last, const GraphFrame &f,
-                   double dpr, std::vector<QPointF> &out);
+                   double dpr, double pen, ReducedLine &out);
 
 }  // namespace plat

@@ -196,7 +196,12 @@ int GraphWidget::addShared(plat::SharedSeries series, QRgb color)
     if (handle < 0)
         return handle;
     try {
-        d_->series.push_back(plat::makeSeriesPlot(handle, std::move(series), opaqueRgb(color)));
+        const plat::SeriesPlot *sameX = nullptr;
+        for (const plat::SeriesPlot &s : d_->series)
+            if (s.data.x == series.x && s.data.n == series.n)
+                sameX = &s;
+        d_->series.push_back(
+            plat::makeSeriesPlot(handle, std::move(series), opaqueRgb(color), sameX));
     } catch (const std::bad_alloc &) {
         return UIEOutOfMemory;
     }
