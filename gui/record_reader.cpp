@@ -11,6 +11,8 @@
 #include <new>
 #include <string>
 
+#include "platform/formatio/format_files.h"
+
 namespace orvelle {
 
 namespace {
@@ -279,19 +281,15 @@ RecordLineKind ParseRecordLine(const char *text, std::size_t length, RecordLine 
 int ReadRecordFile(const char *path, RecordData *out, char *reason, std::size_t reasonSize)
 {
     SetReason(reason, reasonSize, "");
-    // Not blocking: opening a FIFO for reading would wait for a writer.
-    const int fd = path && *path ? ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1;
+    // Regular files only, and never a wait on a FIFO for its writer.
+    const int fd = fmtio::OpenRegular(path, O_RDONLY);
     if (fd < 0) {
-        SetReason(reason, reasonSize, path && *path ? std::strerror(errno) : "No file name");
-        return kRecordCannotOpen;
+        const bool notAFile = errno == EINVAL || errno == EISDIR;
+        SetReason(reason, reasonSize, notAFile ? "Not a regular file" : std::strerror(errno));
+        return notAFile ? kRecordNotAFile : kRecordCannotOpen;
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        SetReason(reason, reasonSize, "Not a regular file");
-        return kRecordNotAFile;
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    ::fstat(fd, &st);
     int rc = 0;
     try {
         RecordData data;

@@ -66,8 +66,8 @@ std::int64_t RecordSeconds(int year, int month, int day, int hour, int minute, i
 void RecordDateTime(std::int64_t seconds, char date[kRecordDateChars + 1],
                     char time[kRecordTimeChars + 1]);
 
-// Reads the file at path into out. A FIFO or device is refused without
-// waiting for a writer. Lines that are not record lines are counted and
+// Reads the file at path into out. A FIFO, device or folder is refused
+// without waiting on it (fmtio::OpenRegular). Lines that are not record lines are counted and
 // left out, never an error. Returns 0, or a negative code above with
 // reason holding the system's text (reasonSize bytes, terminated); out is
 // replaced on success only.

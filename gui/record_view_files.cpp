@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/formatio/formatio.h"
 #include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
 
@@ -12,10 +13,7 @@ namespace orvelle {
 
 namespace {
 
-// The dialog may give a path longer than the program's buffers take; it is
-// caught here and refused with a message instead of being cut off.
-constexpr int kDialogPathBytes = 4096;
-constexpr int kMessageBytes = kDialogPathBytes + 200;
+constexpr int kMessageBytes = kPathBytes + 200;
 
 void Refuse(const char *why, const char *path)
 {
@@ -43,27 +41,6 @@ bool SameFile(const char *a, const char *b)
            sa.st_ino == sb.st_ino;
 }
 
-// Copies a path the buffers take into path; refuses a longer one.
-int TakePath(const char *chosen, char (&path)[kPathBytes])
-{
-    if (std::strlen(chosen) >= sizeof path) {
-        char why[80];
-        std::snprintf(why, sizeof why, "The path is too long (at most %d bytes):",
-                      kPathBytes - 1);
-        Refuse(why, chosen);
-        return 0;
-    }
-    std::snprintf(path, sizeof path, "%s", chosen);
-    return 1;
-}
-
-// What an existing name must be to be read or replaced: a plain file.
-bool PlainOrMissing(const char *path)
-{
-    struct stat st {};
-    return ::stat(path, &st) != 0 || S_ISREG(st.st_mode);
-}
-
 }  // namespace
 
 int ChooseRecordToOpen(char (&path)[kPathBytes])
@@ -72,29 +49,32 @@ int ChooseRecordToOpen(char (&path)[kPathBytes])
     char recorder[kPathBytes] = "", folder[kPathBytes] = "";
     if (GetTextBoxLine(recpanel, RECP_DispRecFile, 0, recorder, sizeof recorder) >= 0)
         FolderOf(recorder, folder);
-    char chosen[kDialogPathBytes] = "";
+    // A path too long for the buffer is refused by the dialog with its message.
+    char chosen[kPathBytes] = "";
     if (FileSelectPopup(folder[0] ? folder : proj_dir, "*.dat", "*.dat", "OPEN RECORD FILE",
                         VAL_LOAD_BUTTON, 0, 0, 1, 0, chosen) != VAL_EXISTING_FILE_SELECTED)
         return 0;
-    if (!PlainOrMissing(chosen)) {
+    if (CheckFileAccess(chosen, 0) == kFmtNotAFile) {
         Refuse("This is no file that can be shown:", chosen);
         return 0;
     }
-    return TakePath(chosen, path);
+    std::memcpy(path, chosen, sizeof path);
+    return 1;
 }
 
 int ChooseSaveTarget(const char *proposed, const char *fileTypes, char (&path)[kPathBytes])
 {
     char folder[kPathBytes] = "";
     FolderOf(gpRecordName, folder);
-    char chosen[kDialogPathBytes] = "";
+    char chosen[kPathBytes] = "";
     const int picked = FileSelectPopup(folder[0] ? folder : proj_dir, proposed, fileTypes,
                                        "SAVE AS", VAL_SAVE_BUTTON, 0, 1, 1, 1, chosen);
     if (picked != VAL_EXISTING_FILE_SELECTED && picked != VAL_NEW_FILE_SELECTED)
         return 0;
     char recorder[kPathBytes] = "";
     GetTextBoxLine(recpanel, RECP_DispRecFile, 0, recorder, sizeof recorder);
-    if (!PlainOrMissing(chosen)) {
+    const int access = CheckFileAccess(chosen, 1);
+    if (access == kFmtNotAFile) {
         Refuse("This is no file that can be written:", chosen);
         return 0;
     }
@@ -106,14 +86,17 @@ int ChooseSaveTarget(const char *proposed, const char *fileTypes, char (&path)[k
         Refuse("This is the recorder's file. Choose another name:", chosen);
         return 0;
     }
-    if (!TakePath(chosen, path))
+    if (access < 0) {
+        Refuse("This file cannot be written here. Choose another name or folder:", chosen);
         return 0;
+    }
     if (picked == VAL_EXISTING_FILE_SELECTED) {
         char text[kMessageBytes];
-        std::snprintf(text, sizeof text, "The file exists. Replace it?\n%s", path);
+        std::snprintf(text, sizeof text, "The file exists. Replace it?\n%s", chosen);
         if (ConfirmPopup(kViewTitle, text) == 0)
             return 0;
     }
+    std::memcpy(path, chosen, sizeof path);
     return 1;
 }
 

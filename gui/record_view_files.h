@@ -1,7 +1,8 @@
 // The files the graph panel's record view opens and saves: one place for
 // the dialogs and for what is refused before a file is touched (a path
-// longer than the program's path buffers, a FIFO, a device or a folder,
-// the file being shown, the recorder's file). Each refusal is a message.
+// longer than the program's path buffers, which the dialog itself refuses;
+// a FIFO, a device or a folder; the file being shown; the recorder's file;
+// a file or folder the user may not write). Each refusal is a message.
 #pragma once
 
 #include "app/state.h"

@@ -327,10 +327,10 @@ int SaveGraphImageFile(int panel, int control, const char *fileName)
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !g->grab().toImage().save(&buffer, "PNG"))
         return kFmtIOError;
-    std::string temp;
-    const int fd = fmtio::CreateReplacement(fileName, &temp);
-    if (fd < 0)
+    fmtio::Replacement r;
+    if (!fmtio::CreateReplacement(fileName, &r))
         return kFmtCannotOpen;
-    const bool written = fmtio::WriteAll(fd, std::string(png.constData(), std::size_t(png.size())));
-    return fmtio::CommitReplacement(fd, written, temp, fileName) ? 0 : kFmtIOError;
+    const bool written =
+        fmtio::WriteAll(r.fd, std::string(png.constData(), std::size_t(png.size())));
+    return fmtio::CommitReplacement(r, written) ? 0 : kFmtIOError;
 }

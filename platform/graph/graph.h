@@ -69,6 +69,7 @@ int GetPlotAttribute(int panel, int control, int plotHandle, int attribute, char
 int SetGraphAttribute(int panel, int control, int attribute, int value);
 int GetGraphAttribute(int panel, int control, int attribute, int *value);
 // Writes the graph as it is shown (plots, legend, cursors) to fileName as a
-// PNG at the screen's pixel density, replacing the file whole. Returns 0,
-// kFmtCannotOpen or kFmtIOError (formatio.h).
+// PNG at the screen's pixel density, replacing the file whole as ArrayToFile
+// does (no FIFO, device or read-only file). Returns 0, kFmtCannotOpen or
+// kFmtIOError (formatio.h) with errno set.
 int SaveGraphImageFile(int panel, int control, const char *fileName);

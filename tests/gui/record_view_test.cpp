@@ -71,6 +71,13 @@ protected:
         std::fclose(f);
         return bytes;
     }
+    // The dialog's refusal of a path longer than the path buffers.
+    static std::string TooLong(const std::string &path)
+    {
+        return "The path is too long: " + std::to_string(path.size()) +
+               " bytes, but a path may hold at most 259.\n"
+               "Nothing was saved, created or changed. Choose a shorter path.";
+    }
     static void Open(const std::string &path)
     {
         uitest::PushFileSelection(path);
@@ -321,15 +328,16 @@ TEST_F(RecordView, WhatCannotBeShownOrWrittenIsRefusedAndTheViewStays)
     EXPECT_TRUE(PopupShown("ATTENTION!", "This is no file that can be shown:\n" + fifo));
     EXPECT_TRUE(PopupShown("ATTENTION!",
                            "The file holds no record lines:\n" + empty + "\nNot record lines: 1, 2"));
-    EXPECT_TRUE(PopupShown("ATTENTION!",
-                           "The path is too long (at most 259 bytes):\n" + longPath));
+    EXPECT_TRUE(PopupShown("ATTENTION!", TooLong(longPath)));
     EXPECT_EQ(gpRecord, before);
 
-    // Saving: not onto the file shown, a FIFO, or with too long a path;
+    // Saving: not onto the file shown, a FIFO, with too long a path or into
+    // a folder that is not there;
     // an existing file only when the operator agrees.
     const std::string kept = Write("kept.dat", "keep me");
     const std::string longTarget = longPath.substr(0, longPath.size() - 8) + "part.dat";
-    for (const std::string &target : {shown, fifo, longTarget, kept}) {
+    const std::string nowhere = Path("no-such-folder/part.dat");
+    for (const std::string &target : {shown, fifo, longTarget, nowhere, kept}) {
         uitest::PushConfirmAnswer(0);
         uitest::PushFileSelection(target);
         uitest::InjectEvent(graphpanel, GRAPHP_ButtonSaveLines, EVENT_COMMIT);
@@ -337,8 +345,11 @@ TEST_F(RecordView, WhatCannotBeShownOrWrittenIsRefusedAndTheViewStays)
     EXPECT_TRUE(PopupShown("ATTENTION!",
                            "This is the file shown; it is only read. Choose another name:\n" + shown));
     EXPECT_TRUE(PopupShown("ATTENTION!", "This is no file that can be written:\n" + fifo));
-    EXPECT_TRUE(PopupShown("ATTENTION!", "The path is too long (at most 259 bytes):\n" + longTarget));
+    EXPECT_TRUE(PopupShown("ATTENTION!", TooLong(longTarget)));
     EXPECT_EQ(Read(longTarget), "");
+    EXPECT_TRUE(PopupShown("ATTENTION!",
+                           "This file cannot be written here. Choose another name or folder:\n" +
+                               nowhere));
     EXPECT_TRUE(PopupShown("ATTENTION!", "The file exists. Replace it?\n" + kept));
     struct stat st {};
     ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
