@@ -15,6 +15,7 @@
 #include "combobox/combobox.h"
 #include "gui/link_log_window.h"
 #include "gui/param_file.h"
+#include "gui/record_view.h"
 #include "gui/server_history.h"
 #include "gui/window_size.h"
 #include "support/program_fixture.h"
@@ -54,6 +55,16 @@ std::string Chosen(const std::string &dir, const char *name)
     return dir + "/chosen/" + name;
 }
 
+// A record file shown on the graph panel, beside the folder of the files
+// chosen, as what the record view's writers save from.
+void ShowARecordFile(const std::string &chosen)
+{
+    const std::string shown = FolderOf(FolderOf(chosen)) + "/shown.dat";
+    WriteFile(shown, "03-15-2026\t10:00:00\t1\t2\t3\t4\t5\t6\t7\t8\r\n"
+                     "03-15-2026\t10:00:01\t1\t2\t3\t4\t5\t6\t7\t8\r\n");
+    ShowRecordFile(shown.c_str());
+}
+
 const Writer kWriters[] = {
     {"ParameterFile", [](const std::string &dir) { return Chosen(dir, "Parameter.ini"); },
      [](const std::string &path) {
@@ -74,6 +85,20 @@ const Writer kWriters[] = {
      "The server list could not be saved:\n"},
     {"WindowSizes", [](const std::string &) { return std::string(proj_dir) + "/WindowSize.cfg"; },
      [](const std::string &) { SaveWindowSizes(); }, ""},
+    {"RecordViewPicture", [](const std::string &dir) { return Chosen(dir, "view.png"); },
+     [](const std::string &path) {
+         ShowARecordFile(path);
+         uitest::PushFileSelection(path);
+         SaveRecordPicture();
+     },
+     "This file cannot be written here. Choose another name or folder:\n"},
+    {"RecordViewLines", [](const std::string &dir) { return Chosen(dir, "part.dat"); },
+     [](const std::string &path) {
+         ShowARecordFile(path);
+         uitest::PushFileSelection(path);
+         SaveRecordLines();
+     },
+     "This file cannot be written here. Choose another name or folder:\n"},
     {"LinkLogText", [](const std::string &dir) { return Chosen(dir, "LinkLog.txt"); },
      [](const std::string &path) {
          uitest::PushFileSelection(path);
@@ -165,14 +190,18 @@ TEST_P(UserFiles, SaveRespectsTheFile)
         }
         break;
     case Case::FolderTakesNoNewFile: {
-        WriteFile(path, std::string(kOld) + std::string(4000, 'x'));  // longer than the new content
+        // Longer than any new content, a picture's too, whose bytes may hold an 'x'.
+        const std::string old = std::string(kOld) + std::string(200000, 'x');
+        WriteFile(path, old);
         ::chmod(path.c_str(), 0644);
         const QStringList before = QDir(QString::fromStdString(FolderOf(path))).entryList(QDir::Files);
         Lock(FolderOf(path));
         w.save(path);
         const std::string now = ReadFile(path);
         EXPECT_NE(now.substr(0, sizeof kOld - 1), kOld);
-        EXPECT_EQ(now.find('x'), std::string::npos) << "old bytes left behind the new end";
+        EXPECT_LT(now.size(), old.size()) << "old bytes left behind the new end";
+        EXPECT_NE(now.substr(now.size() - std::min<std::size_t>(now.size(), 16)), std::string(16, 'x'))
+            << "old bytes left behind the new end";
         EXPECT_EQ(QDir(QString::fromStdString(FolderOf(path))).entryList(QDir::Files), before);
         EXPECT_FALSE(Refused(w, path) && !w.refusal.empty()) << "saved, yet reported as failed";
         break;
