@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <malloc.h>
 #include <memory>
 #include <string>
 #include <sys/resource.h>
@@ -52,6 +53,28 @@ inline double PollForSeconds(double seconds)
     stopper.start(100);
     orvelle::GetData();
     return Timer() - start;
+}
+
+// Bytes the heap holds now.
+inline std::size_t HeapBytes()
+{
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+
+// Starts the program headless in dir with settings of a serial port that
+// does not exist, so the start-up's connection attempt fails at once;
+// popups are scripted. Returns OpenProgram's result.
+inline int OpenProgramWithoutSensor(const QTemporaryDir &dir, int comPort)
+{
+    SetProjectDirOverride(dir.path().toLocal8Bit().constData());
+    SetComPortDevice(comPort, "/nonexistent/orvelle-bench-port");
+    if (FILE *f = std::fopen((dir.path() + "/ComSettings.cfg").toLocal8Bit().constData(), "wb")) {
+        std::fprintf(f, "0\r\n%d\r\n\r\n\r\n", comPort);
+        std::fclose(f);
+    }
+    uitest::ScriptPopups(true);
+    return orvelle::OpenProgram();
 }
 
 // Prints one line "name  figure unit  (limit: op value unit)  ok|OVER" and

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <malloc.h>
 #include <sys/resource.h>
 
 #include "app/orvelle.h"
@@ -36,12 +35,6 @@ constexpr double kBytesPerFrameLimit = 100;  // all seven graphs together
 constexpr double kAddLimitUs = 50;
 constexpr double kRedrawLimitMs = 30;
 constexpr int kRedraws = 3;
-
-std::size_t HeapBytes()
-{
-    const struct mallinfo2 m = mallinfo2();
-    return m.uordblks + m.hblkhd;
-}
 
 // A frame of a passing target: slow swings with some noise, as recorded.
 void SetFrame(int i)
@@ -74,15 +67,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    SetProjectDirOverride(dir.path().toLocal8Bit().constData());
-    // No sensor: the start-up's connection attempt fails at once.
-    SetComPortDevice(kNoSensorPort, "/nonexistent/orvelle-bench-port");
-    if (FILE *f = std::fopen((dir.path() + "/ComSettings.cfg").toLocal8Bit().constData(), "wb")) {
-        std::fprintf(f, "0\r\n%d\r\n\r\n\r\n", kNoSensorPort);
-        std::fclose(f);
-    }
-    uitest::ScriptPopups(true);
-    if (OpenProgram() != 0)
+    if (OpenProgramWithoutSensor(dir, kNoSensorPort) != 0)
         return 2;
     uitest::InjectEvent(datapanel, DATAP_ButtonShowGraph, EVENT_COMMIT);
     QWidget *chL = uitest::CtrlWidget(graphpanel, GRAPHP_GraphChL);

@@ -39,12 +39,6 @@ constexpr double kRedrawLimitMs = 30;
 constexpr int kRedraws = 5;
 constexpr double kMinute = 60;
 
-std::size_t HeapBytes()
-{
-    const struct mallinfo2 m = mallinfo2();
-    return m.uordblks + m.hblkhd;
-}
-
 bool WriteRecording(const std::string &path)
 {
     FILE *f = std::fopen(path.c_str(), "wb");
@@ -106,17 +100,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    SetProjectDirOverride(dir.path().toLocal8Bit().constData());
-    SetComPortDevice(kNoSensorPort, "/nonexistent/orvelle-bench-port");
-    if (FILE *f = std::fopen((dir.path() + "/ComSettings.cfg").toLocal8Bit().constData(), "wb")) {
-        std::fprintf(f, "0\r\n%d\r\n\r\n\r\n", kNoSensorPort);
-        std::fclose(f);
-    }
     const std::string path = (dir.path() + "/recording.dat").toStdString();
-    if (!WriteRecording(path))
-        return 2;
-    uitest::ScriptPopups(true);
-    if (OpenProgram() != 0)
+    if (!WriteRecording(path) || OpenProgramWithoutSensor(dir, kNoSensorPort) != 0)
         return 2;
     uitest::InjectEvent(datapanel, DATAP_ButtonShowGraph, EVENT_COMMIT);
     ProcessSystemEvents();

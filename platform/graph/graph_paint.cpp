@@ -333,6 +333,17 @@ private:
     int loAt_ = 0, hiAt_ = 0;     // where in the run the lowest and highest are
 };
 
+// Readies the painter (saved by the caller) and batch for lines in the
+// plot area of f; returns the clip they are drawn within.
+QRectF beginLines(QPainter &p, const GraphFrame &f, Batch &batch)
+{
+    const QRectF clip = f.plot.adjusted(-kClipSlack, -kClipSlack, kClipSlack, kClipSlack);
+    p.setClipRect(clip);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    batch.dpr = p.device()->devicePixelRatioF();
+    return clip;
+}
+
 }  // namespace
 
 bool clipSegment(const QRectF &r, QPointF &a, QPointF &b)
@@ -394,11 +405,8 @@ void drawPlots(QPainter &p, const GraphFrame &f, const PlotStore &store, std::si
     if (from >= to)
         return;
     p.save();
-    const QRectF clip = f.plot.adjusted(-kClipSlack, -kClipSlack, kClipSlack, kClipSlack);
-    p.setClipRect(clip);
-    p.setRenderHint(QPainter::Antialiasing, true);
     Batch batch;
-    batch.dpr = p.device()->devicePixelRatioF();
+    const QRectF clip = beginLines(p, f, batch);
     const PlotStore::Style *open = nullptr;  // style of the collected pieces
     for (std::size_t i = store.runOfPlot(from); i < store.runCount(); ++i) {
         const PlotStore::Run &r = store.run(i);
@@ -435,11 +443,8 @@ void drawSeries(QPainter &p, const GraphFrame &f, const SeriesPlot &s)
     if (s.data.n == 0)
         return;
     p.save();
-    const QRectF clip = f.plot.adjusted(-kClipSlack, -kClipSlack, kClipSlack, kClipSlack);
-    p.setClipRect(clip);
-    p.setRenderHint(QPainter::Antialiasing, true);
     Batch batch;
-    batch.dpr = p.device()->devicePixelRatioF();
+    const QRectF clip = beginLines(p, f, batch);
     if (s.ascending) {
         std::size_t first = 0, last = 0;
         visibleSpan(s.data.x, s.data.n, f.x.min, f.x.max, &first, &last);
@@ -472,11 +477,8 @@ void drawTraces(QPainter &p, const GraphFrame &f, const StripData &strip,
                 const std::vector<QRgb> &colors)
 {
     p.save();
-    const QRectF clip = f.plot.adjusted(-kClipSlack, -kClipSlack, kClipSlack, kClipSlack);
-    p.setClipRect(clip);
-    p.setRenderHint(QPainter::Antialiasing, true);
     Batch batch;
-    batch.dpr = p.device()->devicePixelRatioF();
+    const QRectF clip = beginLines(p, f, batch);
     std::vector<QPointF> pts;
     for (int t = 0; t < strip.traces(); ++t) {
         pts.clear();

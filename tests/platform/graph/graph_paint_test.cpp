@@ -10,6 +10,7 @@
 #include <functional>
 #include <limits>
 
+#include "picture_match.h"
 #include "platform/graph/graph_widget.h"
 #include "platform/userint/userint.h"
 
@@ -303,21 +304,7 @@ TEST(GraphPaint, DensePlotsCoverWhatTheirSegmentsWould)
     const QImage a = grabImage(once), b = grabImage(few);
     ASSERT_EQ(a.size(), b.size());
     const Pred red = dominant(0);
-    auto strayPixels = [&red](const QImage &from, const QImage &to) {
-        int stray = 0;
-        for (int y = 1; y + 1 < from.height(); ++y)
-            for (int x = 1; x + 1 < from.width(); ++x) {
-                if (!red(from.pixel(x, y)))
-                    continue;
-                bool near = false;
-                for (int dy = -1; dy <= 1 && !near; ++dy)
-                    for (int dx = -1; dx <= 1 && !near; ++dx)
-                        near = red(to.pixel(x + dx, y + dy));
-                stray += !near;
-            }
-        return stray;
-    };
     EXPECT_GT(find(a, red).count, 1000);
-    EXPECT_EQ(strayPixels(a, b), 0);
-    EXPECT_EQ(strayPixels(b, a), 0);
+    EXPECT_EQ(graphtest::strayPixels(a, b, red), 0);
+    EXPECT_EQ(graphtest::strayPixels(b, a, red), 0);
 }

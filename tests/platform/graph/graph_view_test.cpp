@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "picture_match.h"
 #include "platform/graph/graph_time.h"
 #include "platform/graph/graph_widget.h"
 #include "platform/userint/userint.h"
@@ -106,22 +107,9 @@ TEST(GraphView, TimeLabelsRoundBeforeTheyCut)
               "03-15-2026 to 03-16-2026");
 }
 
-// Every drawn pixel of one picture lies next to a drawn pixel of the other.
-int strayPixels(const QImage &from, const QImage &to)
+bool red(QRgb p)
 {
-    auto red = [](QRgb p) { return qRed(p) - std::max(qGreen(p), qBlue(p)) > 100; };
-    int stray = 0;
-    for (int y = 1; y + 1 < from.height(); ++y)
-        for (int x = 1; x + 1 < from.width(); ++x) {
-            if (!red(from.pixel(x, y)))
-                continue;
-            bool near = false;
-            for (int dy = -1; dy <= 1 && !near; ++dy)
-                for (int dx = -1; dx <= 1 && !near; ++dx)
-                    near = red(to.pixel(x + dx, y + dy));
-            stray += !near;
-        }
-    return stray;
+    return qRed(p) - std::max(qGreen(p), qBlue(p)) > 100;
 }
 
 struct Columns {
@@ -164,8 +152,8 @@ TEST(GraphView, ASharedPlotCoversWhatItsPointsCopiedWould)
                                        false, false), 0);
             }
             const QImage a = shared.grab().toImage(), b = copied.grab().toImage();
-            EXPECT_EQ(strayPixels(a, b), 0);
-            EXPECT_EQ(strayPixels(b, a), 0);
+            EXPECT_EQ(graphtest::strayPixels(a, b, red), 0);
+            EXPECT_EQ(graphtest::strayPixels(b, a, red), 0);
         }
     }
 }
