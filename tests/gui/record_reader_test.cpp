@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <sys/stat.h>
@@ -143,9 +142,8 @@ TEST_F(RecordFiles, WhatIsNoFileIsRefusedAtOnceAndTheDataStays)
     char reason[128];
     const std::string fifo = (dir_.path() + "/fifo.dat").toStdString();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const auto start = std::chrono::steady_clock::now();
+    // A blocking open would wait here for a writer that never comes.
     EXPECT_EQ(ReadRecordFile(fifo.c_str(), &data, reason, sizeof reason), kRecordNotAFile);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     EXPECT_EQ(ReadRecordFile(dir_.path().toLocal8Bit().constData(), &data, reason,
                              sizeof reason), kRecordNotAFile);
     EXPECT_EQ(ReadRecordFile((dir_.path() + "/missing.dat").toLocal8Bit().constData(), &data,
