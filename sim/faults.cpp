@@ -40,4 +40,12 @@ std::vector<uint8_t> applyReplyFaults(const FaultConfig &config, uint16_t cmd, b
     return reply;
 }
 
+void spendCountedFaults(FaultConfig &live, uint16_t cmd, bool hasMarker)
+{
+    if (hasMarker && live.wrongMarkerReplies > 0 && live.wrongMarker.applies(cmd)) {
+        if (--live.wrongMarkerReplies == 0)
+            live.wrongMarker.on = false;
+    }
+}
+
 } // namespace sim

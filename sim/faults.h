@@ -33,6 +33,7 @@ struct FaultConfig {
 
     FaultScope wrongMarker;            // word 0 of replies (not the id text)
     uint16_t markerWord = kWrongMarker;
+    int wrongMarkerReplies = 0;        // >0: only this many more replies, then off
 
     FaultScope wrongEcho;              // bytes first..last of echoes changed
     int echoFirst = kEchoByteDefault;
@@ -57,5 +58,10 @@ struct FaultConfig {
 // (empty when the reply is swallowed).
 std::vector<uint8_t> applyReplyFaults(const FaultConfig &config, uint16_t cmd, bool echo,
                                       bool hasMarker, std::vector<uint8_t> reply);
+
+// Counts one reply (or automatic frame) for command cmd against the faults
+// limited to a number of replies, and switches each off after its last one.
+// Called on the live configuration, under the state's lock.
+void spendCountedFaults(FaultConfig &live, uint16_t cmd, bool hasMarker);
 
 } // namespace sim

@@ -280,6 +280,12 @@ void SensorSim::dropConnections()
         thread_->post([](SimEngine *e) { e->dropConnections(); });
 }
 
+int SensorSim::tcpConnections() const
+{
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    return state_->tcpSessions;
+}
+
 std::vector<Frame> SensorSim::receivedFrames() const
 {
     std::lock_guard<std::mutex> lock(state_->mutex);

@@ -70,6 +70,8 @@ public:
     void setPaced(bool paced);
     // Closes the open connections now (the listener keeps listening).
     void dropConnections();
+    // TCP connections open now: a client that went away no longer counts.
+    int tcpConnections() const;
 
     // Frame log: every complete request received, oldest first.
     std::vector<Frame> receivedFrames() const;

@@ -64,6 +64,10 @@ void SimEngine::adopt(LinkSession *session)
     connect(session, &LinkSession::bytesSent, this, &SimEngine::onBytesSent);
     connect(session, &LinkSession::closed, this, &SimEngine::onSessionClosed);
     sessions_.push_back(session);
+    if (session != pty_) {
+        std::lock_guard<std::mutex> lock(state_.mutex);
+        ++state_.tcpSessions;
+    }
 }
 
 void SimEngine::setPaced(bool paced)
@@ -109,6 +113,8 @@ void SimEngine::onFrame(LinkSession *session, const Frame &frame)
         faults = state_.faults;
         if (!reply.bytes.empty() && faults.lateEcho.applies(reply.command))
             state_.faults.lateEcho.on = false;  // one stray frame, not one per request
+        if (!reply.bytes.empty())
+            spendCountedFaults(state_.faults, reply.command, reply.hasMarker);
     }
     state_.logGrew.notify_all();
 
@@ -146,8 +152,13 @@ void SimEngine::onBytesSent(LinkSession *, const std::vector<uint8_t> &bytes)
 void SimEngine::onSessionClosed(LinkSession *session)
 {
     sessions_.erase(std::remove(sessions_.begin(), sessions_.end(), session), sessions_.end());
-    if (session != pty_)
+    if (session != pty_) {
+        {
+            std::lock_guard<std::mutex> lock(state_.mutex);
+            --state_.tcpSessions;
+        }
         session->deleteLater();
+    }
 }
 
 // IN0 toggles every half period; the rising edge is the trigger event.
@@ -196,6 +207,8 @@ void SimEngine::sendDataFrameToAll(bool withFaults)
         std::lock_guard<std::mutex> lock(state_.mutex);
         frame = makeDataFrame(state_, nowMs());
         faults = state_.faults;
+        if (withFaults)
+            spendCountedFaults(state_.faults, kCmdDataFrame, true);
     }
     std::vector<uint8_t> bytes(frame.begin(), frame.end());
     int delay = 0;

@@ -185,6 +185,13 @@ bool onWrongMarker(SimConfig *c, const Value &v, std::string *why)
     return setScope(&c->faults.wrongMarker, v);
 }
 
+bool onWrongMarkerOnce(SimConfig *c, const Value &v, std::string *why)
+{
+    *why = "expected a command code";
+    c->faults.wrongMarkerReplies = 1;
+    return setScope(&c->faults.wrongMarker, v);
+}
+
 // FIRST[-LAST][:VALUE][@CMD]; VALUE is a byte or "inv" (bits inverted).
 bool onWrongEcho(SimConfig *c, const Value &v, std::string *why)
 {
@@ -283,6 +290,7 @@ const OptionEntry kOptions[] = {
     {"long-reply", Arg::Optional, onLongReply},
     {"reply-length", Arg::Required, onReplyLength},
     {"wrong-marker", Arg::Optional, onWrongMarker},
+    {"wrong-marker-once", Arg::Optional, onWrongMarkerOnce},
     {"wrong-echo", Arg::Optional, onWrongEcho},
     {"row-offset", Arg::Required, onRowOffset},
     {"late-echo", Arg::Optional, onLateEcho},
@@ -371,6 +379,7 @@ std::string simUsage()
         "  --long-reply[=CMD]      send 40-byte replies (4 zero bytes added)\n"
         "  --reply-length N[@CMD]  cut or pad replies to N bytes\n"
         "  --wrong-marker[=CMD]    replies begin with 0x00AB instead of 0x00AA\n"
+        "  --wrong-marker-once[=CMD]  the same for the next reply only\n"
         "  --wrong-echo[=FIRST[-LAST][:VALUE|inv][@CMD]]\n"
         "                          change bytes of echoes (default byte 1 to 0x55)\n"
         "  --row-offset N          row replies carry row r+N\n"

@@ -47,6 +47,7 @@ struct SimState {
     uint64_t receivedTotal = 0;        // including frames dropped from the log
     uint64_t sentTotal = 0;            // replies and unsolicited frames sent
     uint64_t queuedTotal = 0;          // bytes handed to the links to send
+    int tcpSessions = 0;               // TCP connections open now
 };
 
 } // namespace sim

@@ -80,6 +80,13 @@ TEST_P(SimFaults, WrongMarkerSparesTheIdentificationText)
     EXPECT_EQ(wordAt(reply, 0), sim::kWrongMarker);
     EXPECT_EQ(wordAt(reply, 1), kCmdReadParams);
     EXPECT_EQ(client->exchange(request(kCmdIdentify)), idReply());
+
+    // Limited to one reply: the identification does not use it up.
+    f.wrongMarkerReplies = 1;
+    sensor->setFaults(f);
+    EXPECT_EQ(client->exchange(request(kCmdIdentify)), idReply());
+    EXPECT_EQ(wordAt(client->exchange(request(kCmdReadParams)), 0), sim::kWrongMarker);
+    EXPECT_EQ(wordAt(client->exchange(request(kCmdReadParams)), 0), sim::kReplyMarker);
 }
 
 TEST_P(SimFaults, WrongEchoByteChangesEchoesOnly)

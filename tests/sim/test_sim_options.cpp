@@ -58,6 +58,10 @@ TEST(SimOptions, FaultSwitchesWithAndWithoutCommand)
     EXPECT_EQ(len.faults.replyBytes, 35);
     EXPECT_TRUE(len.faults.replyLength.applies(7));
     EXPECT_FALSE(len.faults.replyLength.applies(3));
+    sim::SimConfig once = parseOk({"--pty", "--wrong-marker-once=4"});
+    EXPECT_TRUE(once.faults.wrongMarker.applies(4));
+    EXPECT_FALSE(once.faults.wrongMarker.applies(5));
+    EXPECT_EQ(once.faults.wrongMarkerReplies, 1);
 }
 
 TEST(SimOptions, WrongEchoSelections)
