@@ -6,6 +6,7 @@
 #include "app/help_texts.h"
 #include "app/orvelle.h"
 #include "app/state.h"
+#include "gui/connection_settings.h"
 #include "gui/param_file.h"
 #include "gui/param_transfer.h"
 #include "gui/polling.h"
@@ -40,10 +41,8 @@ void SelectTarget(int control, int code)
 
 int CBF_MAINP(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_CLOSE) {
-        poll = 0;
-        EndProgram();
-    }
+    if (event == EVENT_CLOSE)
+        CloseMainWindow();
     return 0;
 }
 
@@ -69,10 +68,7 @@ int CBF_ButtonConnect(int, int, int event, void *, int, int)
 {
     if (event == EVENT_COMMIT) {
         poll = 0;
-        GetCtrlVal(interfacepanel, INTERFACEP_EditCommunicationProtocol, &comprotocolold);
-        GetCtrlVal(interfacepanel, INTERFACEP_EditSelectComPort, &comportold);
-        GetCtrlVal(interfacepanel, INTERFACEP_StringIpAdress, ipBufOld);
-        GetCtrlVal(interfacepanel, INTERFACEP_StringPortNumber, portNumStrOld);
+        TakeOldConnectionSettings();
         ShowChildPanel(kWorkInterface);
     } else if (event == EVENT_RIGHT_CLICK) {
         ShowHelp(InfoButtonConnect);
@@ -117,7 +113,8 @@ int CBF_ButtonSend(int, int, int event, void *, int, int)
             SendPara();
             ReportSensorTransfer(1);
         }
-        PauseProcessingEvents(kAfterSendPauseS);
+        if (!quitting)
+            PauseProcessingEvents(kAfterSendPauseS);
         SetButtonsDimmed(0);
     } else if (event == EVENT_RIGHT_CLICK) {
         ShowHelp(InfoButtonSend);

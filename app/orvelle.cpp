@@ -7,11 +7,13 @@
 #include "app/state.h"
 #include "gui/link_log_window.h"
 #include "gui/startup.h"
+#include "gui/transfer_status.h"
 #include "gui/window_size.h"
 #include "gui/work_area.h"
 #include "platform/userint/resource.h"
 #include "platform/tcp/tcpsupp.h"
 #include "platform/userint/userint.h"
+#include "platform/utility/utility.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {
@@ -40,12 +42,29 @@ int LoadPanels()
     return LoadLinkLog() < 0 ? -1 : 0;
 }
 
+// A termination signal ends the program as the window's close does, without
+// the popups nobody would be there to answer.
+void EndBySignal(int signal)
+{
+    quitSignal = signal;
+    CloseMainWindow();
+}
+
 }  // namespace
 
 void EndProgram()
 {
     endRequested = true;
+    quitting = 1;
     QuitUserInterface(0);
+}
+
+void CloseMainWindow()
+{
+    poll = 0;
+    if (writing && !quitting)
+        ShowTransferStatus("Finishing the write to the sensor, then closing", 0);
+    EndProgram();
 }
 
 void RunEventLoop()
@@ -57,6 +76,7 @@ void RunEventLoop()
 int OpenProgram()
 {
     endRequested = false;
+    SetTerminationHandler(EndBySignal);
     RegisterOrvelleResource();
     RegisterOrvelleCallbacks();
     if (LoadPanels() < 0)
@@ -76,6 +96,7 @@ int OpenProgram()
 
 void CloseProgram()
 {
+    SetTerminationHandler(nullptr);
     if (tcpcon > 0)
         DisconnectFromTCPServer(g_hconversation);
     tcpcon = 0;

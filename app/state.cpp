@@ -31,6 +31,8 @@ short ret;
 char szStreamBuf[kLinkBufBytes];
 int streamLen;
 word streamrec;
+double streamLastByteS;
+char linkPeer[kReasonBytes];
 
 // ---- connection ----
 word comprotocol, comport;
@@ -42,6 +44,7 @@ unsigned g_hconversation;
 word comprotocolold, comportold;
 char ipBufOld[kIpBufBytes];
 char portNumStrOld[kPortStrBytes];
+char szSettingsProblem[kReasonBytes];
 
 // ---- panels and paths ----
 int mainpanel, parapanel, ttpanel, datapanel, interfacepanel, recpanel, graphpanel, colbigpanel;
@@ -67,6 +70,10 @@ char gpRecordName[kPathBytes];
 char szReason[kReasonBytes];
 char szReasonTime[kClockBytes];
 word stale;
+char szFrameTime[kClockBytes];
+word quitting;
+int quitSignal;
+word writing;
 
 // ---- link log ----
 word linkLogOpen;
@@ -76,6 +83,7 @@ unsigned linkRequests, linkReplies, linkTimeouts, linkEchoErrors;
 double recstart;
 word zeitint, reczeit, anzwerte, otcrec;
 int reclost;
+int recdropped;
 
 void InitStateValues()
 {
@@ -92,6 +100,11 @@ void InitStateValues()
     stale = 0;
     gpRecord.reset();
     gpRecordName[0] = '\0';
+    szFrameTime[0] = '\0';
+    quitting = 0;
+    quitSignal = 0;
+    writing = 0;
+    linkPeer[0] = '\0';
 }
 
 }  // namespace orvelle

@@ -94,6 +94,9 @@ extern short ret;          // result of the last port opening / TCP connection
 extern char szStreamBuf[kLinkBufBytes];  // bytes of a triggered recording not yet taken as frames
 extern int streamLen;      // bytes held in szStreamBuf
 extern word streamrec;     // 1 while a triggered recording reads the TCP link itself
+extern double streamLastByteS;  // when bytes last came into szStreamBuf, s (Timer)
+extern char linkPeer[kReasonBytes];  // the peer of the link opened last: "127.0.0.1:5025",
+                                     // "COM7 (/dev/ttyUSB2)"; named when that link fails
 
 // ---- connection ------------------------------------------------------------------
 extern word comprotocol;   // 0 RS-232, 1 TCP/IP
@@ -106,6 +109,8 @@ extern unsigned g_hconversation;         // TCP connection handle
 extern word comprotocolold, comportold;  // values restored by Discard
 extern char ipBufOld[kIpBufBytes];
 extern char portNumStrOld[kPortStrBytes];
+extern char szSettingsProblem[kReasonBytes];  // what was wrong in "ComSettings.cfg" at
+                                              // start-up; "" when nothing
 
 // ---- panels and paths ---------------------------------------------------------
 extern int mainpanel, parapanel, ttpanel, datapanel;
@@ -143,6 +148,12 @@ extern char gpRecordName[kPathBytes];  // path of that file
 extern char szReason[kReasonBytes];     // the last failure's own reason; "" before the first
 extern char szReasonTime[kClockBytes];  // when that failure was noted, HH:MM:SS
 extern word stale;         // 1 while the live displays show values older than the link's last failure
+extern char szFrameTime[kClockBytes];  // when the last data frame reached the displays,
+                                       // HH:MM:SS; "" before the first
+extern word quitting;      // 1 once the program is ending (window closed, termination
+                           // signal): a read ends after the exchange in flight, a write finishes
+extern int quitSignal;     // the termination signal that ends the program; 0 for none
+extern word writing;       // 1 while a parameter write to the sensor runs
 
 // ---- link log ---------------------------------------------------------------------
 extern word linkLogOpen;          // 1 while the link log window is open and lines are kept
@@ -159,6 +170,8 @@ extern word anzwerte;      // lines to record in the fixed-count mode
 extern word otcrec;        // lines written in the fixed-count and manual modes
 extern int reclost;        // lines that could not be written since the recording
                            // started (manual mode: since mode 2 was chosen)
+extern int recdropped;     // replies and frames of the recording that were not whole
+                           // data frames, since it started
 
 // Sets the protocol constants and start values (first step of InitAll).
 void InitStateValues();

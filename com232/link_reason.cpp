@@ -35,8 +35,7 @@ void NoteReplyFailure(double limitS)
     // Bytes that came: the serial queue's count, or what TCP still lacks.
     const int got = comprotocol == 0 ? dataSize : dataSize - bytesToRead;
     if (comprotocol != 0 && tcpcon == 0) {
-        std::snprintf(reason, sizeof reason, "connection to %.99s:%d closed (%s)", ipBuf, portNum,
-                      asked);
+        std::snprintf(reason, sizeof reason, "connection to %.120s closed (%s)", linkPeer, asked);
     } else if (comprotocol == 0 && got < 0) {
         const char *why = GetComErrorText(comport);
         std::snprintf(reason, sizeof reason, "%s (%s)", *why ? why : "serial port closed", asked);

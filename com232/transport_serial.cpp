@@ -39,9 +39,10 @@ void InitRS232()
     FlushInQ(comport);
     FlushOutQ(comport);
     SetCTSMode(comport, LWRS_HWHANDSHAKE_OFF);
+    std::snprintf(linkPeer, sizeof linkPeer, "COM%u (%s)", comport, ComPortDevice(comport));
     if (linkLogOpen) {
         char note[kReasonBytes];
-        std::snprintf(note, sizeof note, "COM%u opened (%s)", comport, ComPortDevice(comport));
+        std::snprintf(note, sizeof note, "%.120s opened", linkPeer);
         LogNote(note);
     }
 }

@@ -96,9 +96,11 @@ void InitTCP_IP()
         return;
     }
     tcpcon = 1;
+    // The server text on the panel may change before this connection ends.
+    std::snprintf(linkPeer, sizeof linkPeer, "%.99s:%d", ipBuf, portNum);
     if (linkLogOpen) {
         char note[kReasonBytes];
-        std::snprintf(note, sizeof note, "connected to %.99s:%d", ipBuf, portNum);
+        std::snprintf(note, sizeof note, "connected to %.120s", linkPeer);
         LogNote(note);
     }
 }
@@ -123,8 +125,7 @@ int ClientTCPCB(unsigned handle, int event, int, void *)
         tcpcon = 0;
         {
             char reason[kReasonBytes];
-            std::snprintf(reason, sizeof reason, "server %.99s:%d closed the connection", ipBuf,
-                          portNum);
+            std::snprintf(reason, sizeof reason, "server %.120s closed the connection", linkPeer);
             NoteFailure(reason);
         }
         ShowLinkStale(1);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/state.h"
+#include "com232/link_reason.h"
 #include "com232/status_display.h"
 #include "com232/transport.h"
 #include "combobox/combobox.h"
@@ -13,6 +14,7 @@
 #include "gui/startup.h"
 #include "platform/formatio/formatio.h"
 #include "platform/rs232/rs232.h"
+#include "platform/tcp/tcpsupp.h"
 #include "platform/userint/userint.h"
 #include "platform/utility/utility.h"
 #include "ui/orvelle_uir.h"
@@ -23,6 +25,18 @@ namespace {
 
 constexpr int kNumberLineBytes = 100;
 constexpr int kDefaultComPort = 1;
+constexpr int kProtocolRs232 = 0;
+constexpr int kProtocolTcp = 1;
+
+// A TCP connection left open behind RS-232 would hold the server's client
+// slot and report the server's close against the working serial link.
+void CloseTcpLink()
+{
+    if (tcpcon > 0)
+        DisconnectFromTCPServer(g_hconversation);
+    tcpcon = 0;
+    g_hconversation = 0;
+}
 
 // Reads one line into buf (at most maxBytes); a missing line reads as empty.
 void ReadSettingsLine(int file, char *buf, int maxBytes)
@@ -44,6 +58,29 @@ void SettingsToRead(char (&path)[kPathBytes])
     if (GetProjectDir(programDir) < 0 || DataFilePath(programDir, kComSettingsFile, path) < 0 ||
         GetFileInfo(path, &size) != 1)
         path[0] = '\0';
+}
+
+const char *ProtocolName(int protocol)
+{
+    return protocol == kProtocolTcp ? "TCP/IP" : "RS-232";
+}
+
+// The protocol line of the settings file path into comprotocol. A code
+// other than 0 or 1 opens neither transport: it is named in
+// szSettingsProblem and the panel's protocol is kept. Returns whether the line held a known code.
+bool TakeProtocolLine(const char *line, const char *path)
+{
+    const int protocol = ParseLeadingInt(line);
+    if (protocol == kProtocolRs232 || protocol == kProtocolTcp) {
+        comprotocol = static_cast<word>(protocol);
+        return true;
+    }
+    GetCtrlVal(interfacepanel, INTERFACEP_EditCommunicationProtocol, &comprotocol);
+    std::snprintf(szSettingsProblem, sizeof szSettingsProblem,
+                  "protocol \"%.20s\" in line 1 of %.100s is neither 0 (RS-232) nor 1 (TCP/IP); "
+                  "%s kept",
+                  line, path, ProtocolName(comprotocol));
+    return false;
 }
 
 }  // namespace
@@ -71,6 +108,7 @@ int ParseLeadingInt(const char *text)
 
 void GetConnectionSettingsFromFile()
 {
+    szSettingsProblem[0] = '\0';
     char path[kPathBytes];
     SettingsToRead(path);
     if (path[0] == '\0') {
@@ -86,16 +124,25 @@ void GetConnectionSettingsFromFile()
     }
     char line[kNumberLineBytes + 1];
     ReadSettingsLine(file, line, kNumberLineBytes);
-    comprotocol = static_cast<word>(ParseLeadingInt(line));
+    const bool protocolKnown = TakeProtocolLine(line, path);
     ReadSettingsLine(file, line, kNumberLineBytes);
     comport = static_cast<word>(ParseLeadingInt(line));
     ReadSettingsLine(file, ipBuf, kIpBufBytes - 1);
     ReadSettingsLine(file, portNumStr, kPortStrBytes - 1);
     CloseFile(file);
-    SetCtrlVal(interfacepanel, INTERFACEP_EditCommunicationProtocol, comprotocol);
+    if (protocolKnown)
+        SetCtrlVal(interfacepanel, INTERFACEP_EditCommunicationProtocol, comprotocol);
     SetCtrlVal(interfacepanel, INTERFACEP_EditSelectComPort, comport);
     SetCtrlVal(interfacepanel, INTERFACEP_StringIpAdress, ipBuf);
     SetCtrlVal(interfacepanel, INTERFACEP_StringPortNumber, portNumStr);
+}
+
+void TakeOldConnectionSettings()
+{
+    GetCtrlVal(interfacepanel, INTERFACEP_EditCommunicationProtocol, &comprotocolold);
+    GetCtrlVal(interfacepanel, INTERFACEP_EditSelectComPort, &comportold);
+    GetCtrlVal(interfacepanel, INTERFACEP_StringIpAdress, ipBufOld);
+    GetCtrlVal(interfacepanel, INTERFACEP_StringPortNumber, portNumStrOld);
 }
 
 void InitConnectPanel()
@@ -142,14 +189,22 @@ void TryToConnect()
     SetCtrlVal(datapanel, DATAP_DispComPort, comport);
     SetCtrlVal(datapanel, DATAP_DispServer, ipBuf);
     portNum = ParseLeadingInt(portNumStr);
-    if (comprotocol == 0) {
+    if (comprotocol == kProtocolRs232) {
         SetCtrlAttribute(datapanel, DATAP_DispComPort, ATTR_VISIBLE, 1);
         SetCtrlAttribute(datapanel, DATAP_DispServer, ATTR_VISIBLE, 0);
+        CloseTcpLink();
         InitRS232();
-    } else if (comprotocol == 1) {
+    } else if (comprotocol == kProtocolTcp) {
         SetCtrlAttribute(datapanel, DATAP_DispComPort, ATTR_VISIBLE, 0);
         SetCtrlAttribute(datapanel, DATAP_DispServer, ATTR_VISIBLE, 1);
         InitTCP_IP();
+    } else {
+        // Neither transport: the result of an earlier attempt must not count.
+        char why[kReasonBytes];
+        std::snprintf(why, sizeof why, "protocol %u is neither 0 (RS-232) nor 1 (TCP/IP)",
+                      comprotocol);
+        NoteFailure(why);
+        ret = -1;
     }
     if (ret >= 0)
         CheckComLine();

@@ -8,8 +8,12 @@ namespace orvelle {
 // into the variables and the interface panel: conSettingsFileName, or, when
 // that does not exist, the file of that name in the program's directory.
 // Without either: RS-232 on COM port 1, the panel untouched. A missing line
-// reads as empty. Saving always writes conSettingsFileName.
+// reads as empty. Saving always writes conSettingsFileName. A protocol other
+// than 0 or 1 leaves the panel's protocol and is described, with the file,
+// the line and the value, in szSettingsProblem ("" when none).
 void GetConnectionSettingsFromFile();
+// The four settings controls into the values Discard brings back.
+void TakeOldConnectionSettings();
 // Reads the protocol selector and shows the COM port or the server fields.
 void InitConnectPanel();
 // Reads the four settings controls into their variables and replaces
@@ -18,7 +22,8 @@ void InitConnectPanel();
 // old file then stays as it was.
 int SaveCommunicationSettings();
 // Connects with the values on the interface panel and runs the connection
-// test; a failed opening ends in SetPopupTimeout.
+// test; a failed opening ends in SetPopupTimeout. RS-232 closes a TCP
+// connection that is still open.
 void TryToConnect();
 // The leading decimal number of a text as the C library's atoi reads it
 // (blanks, sign, digits; 0 without digits), saturated to the int range.

@@ -1,11 +1,13 @@
 #include "gui/live_display.h"
 
+#include <cstdio>
 #include <initializer_list>
 
 #include "app/state.h"
 #include "com232/status_display.h"
 #include "gui/main_graphs.h"
 #include "platform/userint/userint.h"
+#include "platform/utility/utility.h"
 #include "ui/orvelle_uir.h"
 
 namespace orvelle {
@@ -14,6 +16,8 @@ void SetPanelData()
 {
     if (stale)
         ShowLinkStale(0);  // a fresh frame: the values are live again
+    // Kept for the operator once the link fails: "no frame since ...".
+    std::snprintf(szFrameTime, sizeof szFrameTime, "%s", TimeStr());
     SetCtrlVal(datapanel, DATAP_BarChL, dataChL);
     SetCtrlVal(datapanel, DATAP_BarChC, dataChC);
     SetCtrlVal(datapanel, DATAP_BarChR, dataChR);

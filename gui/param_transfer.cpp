@@ -1,9 +1,12 @@
 #include "gui/param_transfer.h"
 
+#include <cstdio>
+
 #include "app/state.h"
 #include "com232/conversions.h"
 #include "com232/frame.h"
 #include "com232/link_reason.h"
+#include "com232/reply_check.h"
 #include "com232/transport.h"
 #include "gui/link_test.h"
 #include "gui/panel_binding.h"
@@ -15,6 +18,7 @@ namespace {
 constexpr int kEchoWordsPara = 18;
 constexpr int kEchoWordsRow = 6;
 constexpr int kEchoWordsCommand = 2;
+constexpr int kWhereBytes = 32;  // "read row 30"
 
 void SendCommand(word command, word row)
 {
@@ -57,19 +61,37 @@ void Befehl3plus4()
     GetRxBufPara();
     // A reply that answers another command (a stray frame, a late echo,
     // garbage) fails the read; taken as good it would refresh the panels.
-    if (!ReplyAnswers(szReadBuf, order)) {
-        SetPopupTimeout();
-        return;
-    }
-    CopyPPtoVars();
     // A row reply goes to the row it names. Naming another row than the one
     // asked for shows replies running behind requests: every later reply
-    // would come one late and the last row never, so the read fails here.
-    if (order == kCmdReadRow && pp[2] != FrameWord(szWriteBuf, 2))
+    // would come one late and the last row never, so the read fails there.
+    char why[kReasonBytes];
+    const int check = CheckReadReply(szWriteBuf, szReadBuf, why, sizeof why);
+    if (check == kReplyAnswers || check == kReplyWrongRow)
+        CopyPPtoVars();
+    if (check != kReplyAnswers) {
+        NoteFailure(why);
         SetPopupTimeout();
+    }
 }
 
-void SendPara()
+namespace {
+
+// A read ends after the exchange in flight once the program is ending; it
+// counts as failed, so nothing takes the rows read so far for a whole set.
+bool ReadCut(const char *where)
+{
+    if (!quitting)
+        return false;
+    if (comecho == 1) {
+        char why[kReasonBytes];
+        std::snprintf(why, sizeof why, "read stopped after %s: the program is closing", where);
+        NoteFailure(why);
+        comecho = 0;
+    }
+    return true;
+}
+
+void SendParaFrames()
 {
     poll = 0;
     GetPanelValues();
@@ -92,6 +114,17 @@ void SendPara()
     }
 }
 
+}  // namespace
+
+void SendPara()
+{
+    // A write is never cut short, not even by the end of the program: the
+    // sensor would keep a mixed set.
+    writing = 1;
+    SendParaFrames();
+    writing = 0;
+}
+
 void GetPara()
 {
     poll = 0;
@@ -100,17 +133,23 @@ void GetPara()
     if (target == EEPROM) {
         SendCommand(kCmdSelectEeprom, 0);
         CheckEcho(kEchoWordsCommand);
-        if (comecho == 0)
+        if (comecho == 0 || ReadCut("select EEPROM"))
             return;
     }
     order = kCmdReadPara;
     FillTxBuf(order, 0, 0, 0);
     Befehl3plus4();
+    if (ReadCut("read parameters"))
+        return;
     for (word r = 0; r < anzVec; ++r) {
         order = kCmdReadRow;
         FillTxBuf(order, r, 0, 0);
         Befehl3plus4();
         if (comecho == 0)
+            return;
+        char where[kWhereBytes];
+        std::snprintf(where, sizeof where, "read row %u", r);
+        if (r + 1 < anzVec && ReadCut(where))
             return;
     }
     SetPanelValues();

@@ -1,8 +1,12 @@
 #include "gui/polling.h"
 
+#include <cstdio>
+
 #include "app/state.h"
 #include "com232/conversions.h"
 #include "com232/frame.h"
+#include "com232/link_reason.h"
+#include "com232/reply_check.h"
 #include "com232/transport.h"
 #include "gui/link_test.h"
 #include "gui/live_display.h"
@@ -13,15 +17,22 @@
 
 namespace orvelle {
 
-void GetDataFrame()
+int GetDataFrame(char *why, std::size_t whySize)
 {
     FlushQueues();
     ArmReply();
     SendFrame(kTcpWriteTimeoutMs);
     WaitReply(kReplyLimitS);
+    if (bytesToRead != 0)
+        return kDataMissing;
     // Only a data frame counts: a late echo or garbage is no frame at all.
-    if (bytesToRead == 0 && !ReplyAnswers(szReadBuf, kCmdReadData))
-        bytesToRead = kFrameBytes;
+    char reason[kReasonBytes];
+    if (CheckReadReply(szWriteBuf, szReadBuf, reason, sizeof reason) == kReplyAnswers)
+        return kDataFrame;
+    if (why && whySize > 0)
+        std::snprintf(why, whySize, "%s", reason);
+    bytesToRead = kFrameBytes;
+    return kDataWrong;
 }
 
 void StopAutoSend()
@@ -40,13 +51,16 @@ void GetData()
     while (poll == 1) {
         order = kCmdReadData;
         FillTxBuf(order, 0, 0, 0);
-        GetDataFrame();
-        if (bytesToRead == 0) {
+        char why[kReasonBytes];
+        const int outcome = GetDataFrame(why, sizeof why);
+        if (outcome == kDataFrame) {
             GetRxBufData();
             CopyDatatoVars();
             SetPanelData();
             ShowGraph();
         } else {
+            if (outcome == kDataWrong)
+                NoteFailure(why);
             SetPopupTimeout();
         }
         ProcessSystemEvents();

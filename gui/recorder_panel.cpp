@@ -7,6 +7,7 @@
 #include "app/state.h"
 #include "gui/data_folder.h"
 #include "gui/graph_panel.h"
+#include "gui/record_end.h"
 #include "gui/record_file.h"
 #include "gui/recorder.h"
 #include "platform/formatio/formatio.h"
@@ -200,21 +201,45 @@ void ResetLostLines()
     SetCtrlAttribute(recpanel, RECP_DispLostLines, ATTR_VISIBLE, 0);
 }
 
-void ShowRecordEnd()
+void CountDroppedFrame()
 {
-    if (reclost == 0) {
-        MessagePopup(kRecSavedTitle, kRecSavedText);
-        return;
-    }
-    char text[kMessageBytes];
-    std::snprintf(text, sizeof text,
-                  "File has not been saved completely!\n%s\n%d %s could not be written.",
-                  file_name, reclost, reclost == 1 ? "line" : "lines");
-    MessagePopup(kRecTitle, text);
+    ++recdropped;
+    char note[kNoteBytes];
+    std::snprintf(note, sizeof note, "DROPPED: %d", recdropped);
+    SetCtrlVal(recpanel, RECP_DispDropped, note);
+    SetCtrlAttribute(recpanel, RECP_DispDropped, ATTR_VISIBLE, 1);
+}
+
+void ResetDroppedFrames()
+{
+    recdropped = 0;
+    SetCtrlAttribute(recpanel, RECP_DispDropped, ATTR_VISIBLE, 0);
+}
+
+void ShowRecordEnd(const RecordEnd *end)
+{
+    char title[kNoteBytes];
+    char text[kMessageBytes + kReasonBytes];
+    FormatRecordEnd(end, file_name, title, sizeof title, text, sizeof text);
+    if (quitSignal != 0)
+        std::fprintf(stderr, "orvelle: %s\n", text);
+    else
+        MessagePopup(title, text);
 }
 
 void RecordManually()
 {
+    // Values of a link that has failed since are no new measurement.
+    if (stale) {
+        char text[kMessageBytes];
+        if (szFrameTime[0] != '\0')
+            std::snprintf(text, sizeof text, "Nothing was recorded: no frame since %s.",
+                          szFrameTime);
+        else
+            std::snprintf(text, sizeof text, "Nothing was recorded: no frame received yet.");
+        MessagePopup(kRecTitle, text);
+        return;
+    }
     if (ReadRecordFileName() < 0)
         return;
     SetPanelGraphData();

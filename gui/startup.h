@@ -8,8 +8,9 @@ constexpr const char *kServerHistoryFile = "IPComboBox.cfg";
 
 // Start values, the settings file names, the start-up displays, the
 // banner, the parameter panel's initial set, the server combo box with its
-// history, the port list, the connection settings, then the first connection
-// attempt.
+// history, the port list, the connection settings (also as the values
+// Discard brings back), then the first connection attempt; a bad settings
+// file is named on LAST FAILURE after it.
 void InitAll();
 
 }  // namespace orvelle

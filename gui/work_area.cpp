@@ -1,6 +1,7 @@
 #include "gui/work_area.h"
 
 #include "app/state.h"
+#include "combobox/combobox.h"
 #include "gui/port_list.h"
 #include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
@@ -53,9 +54,14 @@ void SetButtonsDimmed(int dimmed)
         {&interfacepanel, INTERFACEP_ButtonDiscard},
         {&recpanel, RECP_EditSelectDataRec},     {&recpanel, RECP_ButtonSelRecFile},
         {&recpanel, RECP_ButtonStartRecord},     {&recpanel, RECP_ButtonStartTrigRec},
+        // The settings of the link in use must not change under it.
+        {&interfacepanel, INTERFACEP_EditCommunicationProtocol},
+        {&interfacepanel, INTERFACEP_EditSelectComPort},
+        {&interfacepanel, INTERFACEP_StringPortNumber},
     };
     for (const Item &item : items)
         SetCtrlAttribute(*item.panel, item.ctrl, ATTR_DIMMED, dimmed);
+    Combo_SetComboAttribute(interfacepanel, INTERFACEP_StringIpAdress, ATTR_COMBO_DIMMED, dimmed);
     ProcessSystemEvents();
 }
 

@@ -16,7 +16,8 @@ constexpr int kSelectorIdleColor = 0xE0E0E0;
 // button. Showing the interface panel dims its Accept button and refreshes
 // its port list.
 void ShowChildPanel(int which);
-// Dims (1) or undims (0) the twelve controls that start a transfer, then
+// Dims (1) or undims (0) the twelve controls that start a transfer and the
+// four connection settings (protocol, COM port, server, TCP port), then
 // processes pending events once so the change is drawn.
 void SetButtonsDimmed(int dimmed);
 

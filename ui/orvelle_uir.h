@@ -119,6 +119,7 @@ enum RecpCtrl : int {
     RECP_RecordTimeFrame,     // frame around the duration fields, mode 0 only
     RECP_DispLostLines,       // shown while lines of the record file are being lost
     RECP_DispBackupNote,      // where the old lines of a restarted record file went
+    RECP_DispDropped,         // shown once replies or frames were dropped as no data frame
 };
 
 enum GraphpCtrl : int {

@@ -19,6 +19,7 @@ constexpr int kTimeTop = 140, kTimeLeft = 18, kTimeWidth = 54, kTimeStep = 60;
 constexpr int kCountTop = 202;
 constexpr int kStartTop = 236;
 constexpr int kFileButtonTop = 280;
+constexpr int kDroppedTop = 312;
 constexpr int kFileTop = 334, kFileHeight = 40;
 constexpr int kIdTop = 398;
 
@@ -112,6 +113,11 @@ const CtrlDesc kCtrls[] = {
     {.id = RECP_DispBackupNote, .kind = CTRL_TEXT_MSG, .name = "DispBackupNote", .label = "",
      .top = kFileButtonTop - 4, .left = kColR, .width = kColWidth, .height = kButtonHeight + 8,
      .callback = nullptr, .dataType = VAL_STRING, .initialText = "", .visible = 0},
+    // Below them: how many replies or frames were not whole data frames.
+    {.id = RECP_DispDropped, .kind = CTRL_TEXT_MSG, .name = "DispDropped", .label = "",
+     .top = kDroppedTop, .left = kColR, .width = kColWidth, .height = kCtrlHeight,
+     .callback = nullptr, .dataType = VAL_STRING, .initialText = "", .textColor = kAlarmRed,
+     .visible = 0},
     // The first line is the file every recording writes to.
     {.id = RECP_DispRecFile, .kind = CTRL_TEXT_BOX, .name = "DispRecFile",
      .label = "RECORD FILE", .top = kFileTop, .left = kColL, .width = kFullWidth,

@@ -66,3 +66,10 @@ int PostDeferredCallToThread(DeferredCallbackPtr function, void *callbackData, u
 
 // Suspends the thread for the given milliseconds; events wait meanwhile.
 void Sleep(unsigned milliseconds);
+
+// Termination signals (SIGTERM, SIGINT) as an ordinary event: handler gets
+// the signal number on the thread that installed it, from its event
+// processing (a waiting loop's included), never from inside the signal. A
+// second termination signal ends the process at once, as the system would.
+// nullptr gives the signals back to the system.
+void SetTerminationHandler(void (*handler)(int signal));

@@ -73,10 +73,10 @@ TEST_F(Shell, ButtonsOfTheWorkAreaSwitchIt)
     EXPECT_EQ(Dimmed(interfacepanel, INTERFACEP_ButtonAccept), 1);
 }
 
-TEST_F(Shell, DimmingCoversTheTwelveControlsAndNeverTheStops)
+TEST_F(Shell, DimmingCoversTheTransferControlsAndTheSettingsAndNeverTheStops)
 {
     struct Item { int *panel; int ctrl; };
-    const Item twelve[] = {
+    const Item dimmedOnes[] = {
         {&mainpanel, MAINP_ButtonSend},       {&mainpanel, MAINP_ButtonGet},
         {&mainpanel, MAINP_ButtonGo},         {&mainpanel, MAINP_SelectRAM},
         {&mainpanel, MAINP_SelectEEPROM},     {&mainpanel, MAINP_SelectFILE},
@@ -84,6 +84,10 @@ TEST_F(Shell, DimmingCoversTheTwelveControlsAndNeverTheStops)
         {&interfacepanel, INTERFACEP_ButtonDiscard},
         {&recpanel, RECP_EditSelectDataRec},  {&recpanel, RECP_ButtonSelRecFile},
         {&recpanel, RECP_ButtonStartRecord},  {&recpanel, RECP_ButtonStartTrigRec},
+        {&interfacepanel, INTERFACEP_EditCommunicationProtocol},
+        {&interfacepanel, INTERFACEP_EditSelectComPort},
+        {&interfacepanel, INTERFACEP_StringIpAdress},
+        {&interfacepanel, INTERFACEP_StringPortNumber},
     };
     const Item neverDimmed[] = {{&mainpanel, MAINP_ButtonStop},
                                 {&recpanel, RECP_ButtonStopRecord},
@@ -91,7 +95,7 @@ TEST_F(Shell, DimmingCoversTheTwelveControlsAndNeverTheStops)
                                 {&mainpanel, MAINP_ButtonPara}};
     for (int state : {1, 0}) {
         SetButtonsDimmed(state);
-        for (const Item &i : twelve)
+        for (const Item &i : dimmedOnes)
             EXPECT_EQ(Dimmed(*i.panel, i.ctrl), state) << "control " << i.ctrl;
         for (const Item &i : neverDimmed)
             EXPECT_EQ(Dimmed(*i.panel, i.ctrl), 0) << "control " << i.ctrl;

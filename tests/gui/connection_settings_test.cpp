@@ -56,6 +56,21 @@ protected:
         }
         return out;
     }
+    std::string Reason() const
+    {
+        char text[512] = "";
+        GetCtrlVal(interfacepanel, INTERFACEP_DispReason, text);
+        return text;
+    }
+    // The four settings on the panel: protocol, COM port, server, TCP port.
+    std::string Settings() const
+    {
+        unsigned short protocol = 9, port = 0;
+        GetCtrlVal(interfacepanel, INTERFACEP_EditCommunicationProtocol, &protocol);
+        GetCtrlVal(interfacepanel, INTERFACEP_EditSelectComPort, &port);
+        return std::to_string(protocol) + " " + std::to_string(port) + " " +
+               Text(INTERFACEP_StringIpAdress) + " " + Text(INTERFACEP_StringPortNumber);
+    }
     void CommitServer(const std::string &text)
     {
         ASSERT_EQ(
@@ -137,6 +152,92 @@ TEST_F(ConnectionSettings, TrialDiscardAndAcceptOverTcpAndTheNextStartUsesThem)
     EXPECT_EQ(comport, 4);
     EXPECT_EQ(Status(), "SENSOR-A");
     EXPECT_EQ(comecho, 1);
+}
+
+TEST_F(ConnectionSettings, DiscardAfterAFailedStartUpBringsBackTheFilesSettings)
+{
+    const std::string port = FreeTcpPort();
+    WriteSettings(1, 3, "127.0.0.1", port);
+    OpenProgram();
+    ASSERT_EQ(Status(), "TIMEOUT");
+    ASSERT_EQ(IsPanelVisible(interfacepanel), 1);
+    // The sensor is there now; the operator has typed over the port.
+    sim::SimConfig config;
+    config.tcp = true;
+    config.tcpPort = static_cast<uint16_t>(std::stoi(port));
+    config.idText = "SENSOR-B";
+    StartSensor(config);
+    uitest::OperatorSetValue(interfacepanel, INTERFACEP_StringPortNumber, "1");
+    uitest::InjectEvent(interfacepanel, INTERFACEP_ButtonDiscard, EVENT_COMMIT);
+    EXPECT_EQ(Settings(), "1 3 127.0.0.1 " + port);
+    EXPECT_EQ(Status(), "SENSOR-B");
+    EXPECT_EQ(comecho, 1);
+}
+
+TEST_F(ConnectionSettings, SwitchingToRs232ClosesTheTcpConnection)
+{
+    sim::SimConfig config;
+    config.pty = true;
+    StartSensorTcp(config);
+    SetComPortDevice(orvtest::kPtyComPort, sensor_->ptyPath().c_str());
+    OpenProgram();
+    ASSERT_EQ(comecho, 1);
+    ASSERT_EQ(sensor_->tcpConnections(), 1);
+    uitest::OperatorSetValue(interfacepanel, INTERFACEP_EditCommunicationProtocol, 0);
+    uitest::OperatorSetValue(interfacepanel, INTERFACEP_EditSelectComPort, orvtest::kPtyComPort);
+    uitest::ClearPopupLog();
+    uitest::InjectEvent(interfacepanel, INTERFACEP_ButtonTryToConnect, EVENT_COMMIT);
+    EXPECT_EQ(comecho, 1);
+    EXPECT_EQ(tcpcon, 0);
+    EXPECT_TRUE(WaitUntil([this] { return sensor_->tcpConnections() == 0; }, 2.0));
+    EXPECT_TRUE(uitest::PopupLog().empty());
+}
+
+TEST_F(ConnectionSettings, TheSettingsAreDimmedWhileATrialRuns)
+{
+    sim::SimConfig config;
+    config.faults.delay = {true, 7};  // the identification comes late
+    config.faults.delayMs = 300;
+    StartSensorTcp(config);
+    OpenProgram();
+    ASSERT_EQ(comecho, 1);
+    const int settings[] = {INTERFACEP_EditCommunicationProtocol, INTERFACEP_EditSelectComPort,
+                            INTERFACEP_StringIpAdress, INTERFACEP_StringPortNumber};
+    auto dimmed = [&] {
+        std::vector<int> d;
+        for (int ctrl : settings)
+            d.push_back(Dimmed(interfacepanel, ctrl));
+        int list = -1;
+        Combo_GetComboAttribute(interfacepanel, INTERFACEP_StringIpAdress, ATTR_COMBO_DIMMED, &list);
+        d.push_back(list);
+        return d;
+    };
+    std::vector<int> during;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const std::vector<uint16_t> cmds = sensor_->receivedCommands();
+        if (during.empty() && std::count(cmds.begin(), cmds.end(), 7) > 0)
+            during = dimmed();
+    });
+    sensor_->clearFrameLog();
+    watch.start(5);
+    uitest::InjectEvent(interfacepanel, INTERFACEP_ButtonTryToConnect, EVENT_COMMIT);
+    watch.stop();
+    EXPECT_EQ(during, std::vector<int>(5, 1));
+    EXPECT_EQ(dimmed(), std::vector<int>(5, 0));
+}
+
+TEST_F(ConnectionSettings, AnUnknownProtocolInTheFileIsNamedAndThePanelsProtocolKept)
+{
+    StartSensorTcp();
+    Write("ComSettings.cfg", "7\r\n3\r\n127.0.0.1\r\n" + std::to_string(sensor_->tcpPort()) + "\r\n");
+    OpenProgram();
+    EXPECT_EQ(comecho, 1);  // the panel's TCP/IP with the file's server
+    EXPECT_EQ(Settings(), "1 3 127.0.0.1 " + std::to_string(sensor_->tcpPort()));
+    const std::string reason = Reason();
+    EXPECT_EQ(reason.substr(0, reason.size() - 10),  // the time cut off
+              std::string("protocol \"7\" in line 1 of ") + conSettingsFileName +
+                  " is neither 0 (RS-232) nor 1 (TCP/IP); TCP/IP kept");
 }
 
 TEST_F(ConnectionSettings, HistoryIsMostRecentFirstOnceEachAtMostTenOfHundredBytes)

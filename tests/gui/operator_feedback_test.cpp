@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QTcpServer>
 
+#include "com232/link_reason.h"
 #include "support/program_fixture.h"
 
 using namespace orvelle;
@@ -134,5 +135,93 @@ TEST_F(OperatorFeedback, TheReasonLineNamesWhyTheConnectionFailed)
     EXPECT_EQ(Status(), "TIMEOUT");
     EXPECT_EQ(WithoutTime(Reason()), "no device at /dev/ttyUSB-orvelle-test");
 }
+
+TEST_F(OperatorFeedback, ALostConnectionNamesThePeerConnectedNotTheTextsOnThePanel)
+{
+    StartSensorTcp();
+    OpenProgram();
+    ASSERT_EQ(comecho, 1);
+    // New texts committed, never tried.
+    uitest::OperatorSetValue(interfacepanel, INTERFACEP_StringIpAdress, "10.9.9.9");
+    uitest::OperatorSetValue(interfacepanel, INTERFACEP_StringPortNumber, "38545");
+    sensor_->dropConnections();
+    EXPECT_TRUE(WaitUntil([] { return tcpcon == 0; }, 2.0));
+    EXPECT_EQ(WithoutTime(Reason()),
+              "server 127.0.0.1:" + std::to_string(sensor_->tcpPort()) + " closed the connection");
+}
+
+// A reply that came but does not answer its request: each fails the
+// exchange with its own reason, on the reason line and, after F10, on the
+// transfer line.
+struct ReasonCase {
+    const char *what;
+    sim::FaultConfig (*faults)();
+    int button;          // MAINP_ButtonGet or MAINP_ButtonGo
+    const char *reason;
+};
+
+void PrintTo(const ReasonCase &c, std::ostream *os)
+{
+    *os << c.what;
+}
+
+class FailureReason : public OperatorFeedback, public ::testing::WithParamInterface<ReasonCase> {};
+
+TEST_P(FailureReason, NamesTheExchangeOnTheStatusAndReasonLines)
+{
+    const ReasonCase &c = GetParam();
+    StartSensorTcp();
+    OpenProgram();
+    ASSERT_EQ(comecho, 1);
+    // An older failure that must not stand for this one.
+    NoteFailure("an older failure");
+    sensor_->setFaults(c.faults());
+    uitest::InjectEvent(mainpanel, c.button, EVENT_COMMIT);
+    EXPECT_EQ(Status(), "TIMEOUT");
+    EXPECT_EQ(WithoutTime(Reason()), c.reason);
+    if (c.button == MAINP_ButtonGet)
+        EXPECT_EQ(WithoutTime(TransferLine()), std::string("Reading from RAM failed: ") + c.reason);
+}
+
+// The stray frame comes halfway through a held-back reply, so it is taken
+// for the reply.
+sim::FaultConfig LateReplyTo(int command)
+{
+    sim::FaultConfig f;
+    f.lateEcho = {true, command};
+    f.delay = {true, command};
+    f.delayMs = 200;
+    return f;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FailureReason,
+    ::testing::Values(
+        ReasonCase{"a row reply with a wrong marker",
+                   [] {
+                       sim::FaultConfig f;
+                       f.wrongMarker = {true, 4};
+                       f.wrongMarkerReplies = 1;
+                       return f;
+                   },
+                   MAINP_ButtonGet, "wrong marker 0x00AB in the reply to read row 0"},
+        ReasonCase{"a row reply naming another row",
+                   [] {
+                       sim::FaultConfig f;
+                       f.rowOffset = 1;
+                       return f;
+                   },
+                   MAINP_ButtonGet, "reply names row 1, expected row 0"},
+        ReasonCase{"the reply to the previous request", [] { return LateReplyTo(4); },
+                   MAINP_ButtonGet, "row 0 expected, reply has command 3"},
+        ReasonCase{"a data reply with a wrong marker",
+                   [] {
+                       sim::FaultConfig f;
+                       f.wrongMarker = {true, 5};
+                       return f;
+                   },
+                   MAINP_ButtonGo, "wrong marker 0x00AB in the reply to read data frame"},
+        ReasonCase{"a row reply where a data frame was asked", [] { return LateReplyTo(5); },
+                   MAINP_ButtonGo, "data frame expected, reply has command 4"}));
 
 }  // namespace

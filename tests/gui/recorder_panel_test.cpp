@@ -6,6 +6,7 @@
 #include <QFile>
 #include <regex>
 
+#include "gui/live_display.h"
 #include "gui/record_file.h"
 #include "gui/recorder.h"
 #include "support/program_fixture.h"
@@ -186,6 +187,7 @@ TEST_F(RecordFile, ManualRecordsAppendTheLastValuesWithoutASecondHeader)
     dataChL = 1200, dataChC = 1180, dataChR = 1210, dataDensity = 3590;
     dataSym1 = 500, dataSym2 = 498, dataVec = 255, dataTemp = 31;
     dataAktMaxChL = 4000;  // not recorded
+    SetPanelData();        // as a frame received shows them: live values
     PressManual();
     PressManual();
     word count = 0;
@@ -231,6 +233,7 @@ TEST_F(RecordFile, AFileThatCannotBeWrittenIsReportedAndLeavesTheBox)
     // Recording into it all the same: the panel counts the lost lines at once.
     ResetTextBox(recpanel, RECP_DispRecFile, unwritable.c_str());
     uitest::OperatorSetValue(recpanel, RECP_EditSelectDataRec, kRecManual);
+    SetPanelData();  // live values, as after a frame
     PressManual();
     PressManual();
     EXPECT_EQ(Visible(RECP_DispLostLines), 1);

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTimer>
 #include <functional>
+#include <regex>
 #include <sstream>
 
 #include "gui/graph_panel.h"
@@ -37,6 +38,10 @@ protected:
         uitest::PushFileSelection(file_);
         uitest::InjectEvent(recpanel, RECP_ButtonSelRecFile, EVENT_COMMIT);
         ASSERT_EQ(Read(), kRecordHeader);
+        // Every reply of the start-up counted as sent, so that what the
+        // simulator sends from here on can be told apart.
+        ASSERT_TRUE(WaitUntil([this] { return sensor_->bytesSent() == sensor_->bytesQueued(); },
+                              1.0));
         sensor_->clearFrameLog();
         uitest::ClearPopupLog();
     }
@@ -82,6 +87,15 @@ protected:
             out.push_back(line);
         return out;
     }
+    // The dropped-frames note, "" while it is hidden.
+    static std::string Dropped()
+    {
+        int visible = 0;
+        GetCtrlAttribute(recpanel, RECP_DispDropped, ATTR_VISIBLE, &visible);
+        char text[64] = "";
+        GetCtrlVal(recpanel, RECP_DispDropped, text);
+        return visible ? text : "";
+    }
     static double Shown(int ctrl)
     {
         double v = -1;
@@ -102,6 +116,30 @@ protected:
             return false;
         uitest::InjectEvent(recpanel, RECP_ButtonStopTrigRec, EVENT_COMMIT);
         return true;
+    }
+    // A triggered recording until the simulator has sent frames frames of
+    // frameBytes each since sentFrom; then it falls quiet and Stop is
+    // pressed. during runs at every step before that.
+    void TriggerUntilSent(std::uint64_t sentFrom, int frames, int frameBytes,
+                          std::function<void()> during = [] {})
+    {
+        bool quieted = false;
+        double quietSince = 0;
+        std::uint64_t lastSent = 0;
+        Run(RECP_ButtonStartTrigRec, [&] {
+            const std::uint64_t sent = sensor_->bytesSent();
+            if (!quieted) {
+                during();
+                if (sent < sentFrom + static_cast<std::uint64_t>(frames * frameBytes))
+                    return false;
+                sensor_->setTriggerPeriodMs(1000000);
+                quieted = true;
+                lastSent = sent;
+                quietSince = Timer();
+                return false;
+            }
+            return StopOnceQuiet(lastSent, quietSince);
+        });
     }
     // Every line carries the standing target, so none is made of pieces of
     // two frames or of a foreign one.
@@ -177,6 +215,33 @@ TEST_F(Recorder, ATimeOutWritesNoStaleLineAndEndsTheRecording)
     EXPECT_EQ(Status(), "TIMEOUT");
     EXPECT_EQ(Lines().size(), 1u);
     EXPECT_EQ(orvtest::DataRequests(sensor_->receivedFrames()), 2);
+    EXPECT_TRUE(PopupShown("INFO!", "File has been saved!\n1 line written; stopped early: sensor "
+                                    "did not answer within 3.0 s (read data frame)."));
+}
+
+TEST_F(Recorder, OneReplyThatIsNoDataFrameCostsOneLineAndTheRecordingGoesOn)
+{
+    Connect();
+    uitest::OperatorSetValue(recpanel, RECP_EditInterval, 1);
+    uitest::OperatorSetValue(recpanel, RECP_EditRecVal, 3);
+    Run(RECP_ButtonStartRecord, [&] {
+        if (Lines().size() < 1)
+            return false;
+        sim::FaultConfig f;
+        f.wrongMarker = {true, 5};
+        f.wrongMarkerReplies = 1;  // the next data reply only
+        sensor_->setFaults(f);
+        return true;
+    });
+    EXPECT_EQ(orvtest::DataRequests(sensor_->receivedFrames()), 3);
+    EXPECT_EQ(Lines().size(), 2u);
+    ExpectTargetValues();
+    EXPECT_EQ(Shown(RECP_DispRecordedValues), 2);
+    EXPECT_EQ(Shown(RECP_DispRemaining), 0);
+    EXPECT_EQ(Dropped(), "DROPPED: 1");
+    EXPECT_NE(Status(), "TIMEOUT");
+    EXPECT_TRUE(PopupShown("INFO!", "File has been saved!\n2 of 3 lines written.\n"
+                                    "1 frame dropped: not a whole data frame."));
 }
 
 TEST_F(Recorder, LinesThatCannotBeWrittenAreCountedAndReportedAtTheEnd)
@@ -249,9 +314,12 @@ TEST_F(Recorder, TriggeredOverTcpDropsAWrongMarkerAndStopSwitchesSendingOff)
     const double recorded = Shown(RECP_DispRecordCount);
     EXPECT_EQ(Lines().size(), static_cast<std::size_t>(recorded));
     ExpectTargetValues();
-    const double dropped = sentFrames - recorded;
+    // Every frame sent is either a line or counted as dropped: only those
+    // sent while the marker was wrong.
+    const int dropped = static_cast<int>(sentFrames - recorded);
     EXPECT_GE(dropped, 1);
-    EXPECT_LE(dropped, static_cast<double>((faultTo - faultFrom) / 36) + 1);
+    EXPECT_LE(dropped, static_cast<int>((faultTo - faultFrom) / 36) + 1);
+    EXPECT_EQ(Dropped(), "DROPPED: " + std::to_string(dropped));
 
     ASSERT_TRUE(sensor_->waitForFrames(2, 2000));
     const auto frames = sensor_->receivedFrames();
@@ -261,7 +329,11 @@ TEST_F(Recorder, TriggeredOverTcpDropsAWrongMarkerAndStopSwitchesSendingOff)
     EXPECT_EQ(sim::frameWord(frames.back(), 2), 0);
     EXPECT_TRUE(WaitUntil([&] { return !sensor_->autoSending(); }, 2.0));
     EXPECT_TRUE(PopupShown("ATTENTION!", kRecNotOpenedTrigText));
-    EXPECT_TRUE(PopupShown("INFO!", "File has been saved!"));
+    EXPECT_TRUE(PopupShown("INFO!", "File has been saved!\n" +
+                                        std::to_string(static_cast<int>(recorded)) +
+                                        " lines written.\n" + std::to_string(dropped) +
+                                        (dropped == 1 ? " frame dropped: not a whole data frame."
+                                                      : " frames dropped: not whole data frames.")));
     // Each recorded frame is a segment of the graph panel.
     EXPECT_EQ(uitest::GraphPlots(graphpanel, GRAPHP_GraphChC).size(),
               static_cast<std::size_t>(recorded));
@@ -305,6 +377,83 @@ TEST_F(Recorder, TriggeredOverThePacedPortKeepsFramesThatArriveTogetherOrInPiece
     EXPECT_EQ(Shown(RECP_DispRecordCount), sentFrames);
     EXPECT_EQ(Lines().size(), static_cast<std::size_t>(sentFrames));
     ExpectTargetValues();
+    EXPECT_EQ(Dropped(), "");
+}
+
+// Every automatic frame one byte short: each one's last byte is really the
+// first of the next, so no line may be made of them.
+TEST_F(Recorder, TriggeredOverThePacedPortRecordsNoFrameThatIsOneByteShort)
+{
+    Connect(true, true);
+    sensor_->setTriggerPeriodMs(25);
+    sim::FaultConfig f;
+    f.replyLength = {true, 5};
+    f.replyBytes = 35;
+    sensor_->setFaults(f);
+    Mode(kRecTriggered);
+    const std::uint64_t sentBefore = sensor_->bytesSent();
+    TriggerUntilSent(sentBefore, 25, 35);
+    const int sent = static_cast<int>((sensor_->bytesSent() - sentBefore) / 35);
+    ASSERT_GE(sent, 25);
+    EXPECT_EQ(Lines().size(), 0u);
+    EXPECT_EQ(Shown(RECP_DispRecordCount), 0);
+    EXPECT_EQ(Dropped(), "DROPPED: " + std::to_string(sent));
+    EXPECT_TRUE(PopupShown("ATTENTION!", "Nothing was recorded: " + std::to_string(sent) +
+                                             " frames dropped, none was a whole data frame."));
+}
+
+TEST_F(Recorder, ManualWritesLiveValuesOnlyAndSaysSinceWhenNoFrameCame)
+{
+    Connect();
+    Mode(kRecManual);
+    sensor_->clearFrameLog();
+    PollFrames(1);
+    auto press = [] { uitest::InjectEvent(recpanel, RECP_ButtonManualRecord, EVENT_COMMIT); };
+    press();
+    ASSERT_EQ(Lines().size(), 1u);
+    ExpectTargetValues();
+
+    sensor_->dropConnections();
+    ASSERT_TRUE(WaitUntil([] { return tcpcon == 0; }, 2.0));
+    uitest::ClearPopupLog();
+    for (int i = 0; i < 3; ++i)
+        press();
+    EXPECT_EQ(Lines().size(), 1u);
+    EXPECT_EQ(Shown(RECP_DispRecordedValues), 1);
+    ASSERT_EQ(uitest::PopupLog().size(), 3u);
+    const std::regex said("Nothing was recorded: no frame since \\d\\d:\\d\\d:\\d\\d\\.");
+    EXPECT_TRUE(std::regex_match(uitest::PopupLog()[0].text, said)) << uitest::PopupLog()[0].text;
+}
+
+TEST_F(Recorder, TriggeredEndedByALostLinkOrWithoutAFrameSaysWhatHappened)
+{
+    Connect();
+    Mode(kRecTriggered);
+    sensor_->setTriggerPeriodMs(1000000);  // the sensor sends nothing
+    Run(RECP_ButtonStartTrigRec, [&] {
+        if (!sensor_->autoSending())
+            return false;
+        uitest::InjectEvent(recpanel, RECP_ButtonStopTrigRec, EVENT_COMMIT);
+        return true;
+    });
+    EXPECT_TRUE(PopupShown("ATTENTION!", "Nothing was recorded: the sensor sent no frame."));
+    EXPECT_FALSE(PopupShown("INFO!", "File has been saved!"));
+
+    uitest::ClearPopupLog();
+    sensor_->setTriggerPeriodMs(40);
+    Run(RECP_ButtonStartTrigRec, [&] {
+        if (Shown(RECP_DispRecordCount) < 2)
+            return false;
+        sensor_->dropConnections();
+        return true;
+    });
+    const std::string peer = "127.0.0.1:" + std::to_string(sensor_->tcpPort());
+    const int lines = static_cast<int>(Lines().size());
+    EXPECT_GE(lines, 2);
+    EXPECT_TRUE(PopupShown("INFO!", "File has been saved!\n" + std::to_string(lines) +
+                                        " lines written; stopped early: connection to " + peer +
+                                        " closed."));
+    EXPECT_EQ(Status(), "TIMEOUT");
 }
 
 // Answering no to the question about the file name records nothing: no

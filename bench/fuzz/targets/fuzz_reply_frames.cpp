@@ -3,7 +3,8 @@
 // receives it, in pieces. The reply is checked, decoded and described as the
 // transfers, the polling loop and the link log do; the stream is cut into
 // frames. Nothing may be written past the decoded images or a text buffer,
-// and every frame taken out of the stream must begin with the reply marker.
+// every frame taken out of the stream must be a data frame, and nothing may
+// stay undecided once the stream has ended.
 #include <algorithm>
 #include <cstring>
 
@@ -59,12 +60,29 @@ void CheckReply(word command, word row, const char *reply)
     }
 }
 
+// Takes every frame the stream can decide with the line in state line; a
+// frame taken is always a data frame.
+void TakeAll(int line, int *dropRun)
+{
+    char frame[kFrameBytes];
+    char why[kTextBytes];
+    int step = kStreamWait;
+    while ((step = TakeFrame(szStreamBuf, &streamLen, line, dropRun, frame, why, sizeof why)) !=
+           kStreamWait) {
+        if (step == kStreamFrame)
+            FUZZ_CHECK(FrameWord(frame, 0) == kReplyMarker && FrameWord(frame, 1) == kCmdReadData);
+        else
+            FUZZ_CHECK(std::memchr(why, 0, sizeof why) != nullptr && why[0] != '\0');
+    }
+}
+
 // Feeds the stream in pieces of 1 to 64 bytes, as much as the buffer has
-// room for, and takes out every whole frame after each piece.
+// room for, a pause after every third, and takes out what each allows; at
+// the end nothing may stay undecided.
 void CheckStream(const uint8_t *data, size_t size)
 {
     streamLen = 0;
-    char frame[kFrameBytes];
+    int dropRun = 0;
     std::size_t at = 0;
     for (int piece = 0; at < size; ++piece) {
         const std::size_t want = std::min<std::size_t>(size - at, 1 + (piece * 37) % 64);
@@ -73,10 +91,11 @@ void CheckStream(const uint8_t *data, size_t size)
         std::memcpy(szStreamBuf + streamLen, data + at, take);
         streamLen += static_cast<int>(take);
         at += want;  // what did not fit is lost, as in a full queue
-        while (TakeFrame(szStreamBuf, &streamLen, frame) == 1)
-            FUZZ_CHECK(FrameWord(frame, 0) == kReplyMarker);
-        FUZZ_CHECK(streamLen >= 0 && streamLen < kLinkBufBytes);
+        TakeAll(piece % 3 == 2 ? kLineQuiet : kLineBusy, &dropRun);
+        FUZZ_CHECK(streamLen >= 0 && streamLen < kFrameBytes + 4);
     }
+    TakeAll(kLineEnded, &dropRun);
+    FUZZ_CHECK(streamLen == 0);
 }
 
 }  // namespace
