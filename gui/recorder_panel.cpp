@@ -52,6 +52,15 @@ void ShowDurationPart(int ctrl, long long value)
     SetCtrlVal(recpanel, ctrl, reczeit);
 }
 
+// A red note of the panel, "<label>: <count>", shown at once.
+void ShowCountNote(int ctrl, const char *label, int count)
+{
+    char note[kNoteBytes];
+    std::snprintf(note, sizeof note, "%s: %d", label, count);
+    SetCtrlVal(recpanel, ctrl, note);
+    SetCtrlAttribute(recpanel, ctrl, ATTR_VISIBLE, 1);
+}
+
 void ReportUnwritableFile()
 {
     char text[kMessageBytes];
@@ -188,11 +197,8 @@ void WriteRecordLine()
     if (ToFile() == 0)
         return;
     ++reclost;
-    char note[kNoteBytes];
-    std::snprintf(note, sizeof note, "LINES LOST: %d", reclost);
-    SetCtrlVal(recpanel, RECP_DispLostLines, note);
     SetCtrlAttribute(recpanel, RECP_DispBackupNote, ATTR_VISIBLE, 0);  // same place
-    SetCtrlAttribute(recpanel, RECP_DispLostLines, ATTR_VISIBLE, 1);
+    ShowCountNote(RECP_DispLostLines, "LINES LOST", reclost);
 }
 
 void ResetLostLines()
@@ -204,10 +210,7 @@ void ResetLostLines()
 void CountDroppedFrame()
 {
     ++recdropped;
-    char note[kNoteBytes];
-    std::snprintf(note, sizeof note, "DROPPED: %d", recdropped);
-    SetCtrlVal(recpanel, RECP_DispDropped, note);
-    SetCtrlAttribute(recpanel, RECP_DispDropped, ATTR_VISIBLE, 1);
+    ShowCountNote(RECP_DispDropped, "DROPPED", recdropped);
 }
 
 void ResetDroppedFrames()
