@@ -232,6 +232,8 @@ void ShowRecordEnd(const RecordEnd *end)
 
 void RecordManually()
 {
+    if (ReadRecordFileName() < 0)
+        return;
     // Values of a link that has failed since are no new measurement.
     if (stale) {
         char text[kMessageBytes];
@@ -243,8 +245,6 @@ void RecordManually()
         MessagePopup(kRecTitle, text);
         return;
     }
-    if (ReadRecordFileName() < 0)
-        return;
     SetPanelGraphData();
     WriteRecordLine();
     ++otcrec;
