@@ -49,10 +49,12 @@ void InitRS232()
 
 // Waits until at least 36 bytes are queued or the limit has passed, then
 // takes everything queued. Exactly 36 makes the reply complete; fewer (time-
-// out, vanished port) and more both leave bytesToRead non-zero.
+// out, vanished port) and more both leave bytesToRead non-zero. The port
+// wakes the wait once the 36 bytes are there, not at every byte or two.
 void WaitReplySerial(double limitS)
 {
     tstart = Timer();
+    SetComWakeCount(comport, kFrameBytes);
     for (;;) {
         ProcessSystemEventsUntil(tstart + limitS);
         dataSize = GetInQLen(comport);
@@ -61,6 +63,7 @@ void WaitReplySerial(double limitS)
         if (tdiff > limitS || dataSize >= kFrameBytes || dataSize < 0)
             break;
     }
+    SetComWakeCount(comport, 1);
     const int n = dataSize;
     if (n > 0) {
         ComRd(comport, szReadBuf, std::min(n, kLinkBufBytes));

@@ -6,6 +6,7 @@
 // closes the port here; later calls get kRs232PortNotOpen until the port is
 // opened again.
 #include "platform/rs232/rs232.h"
+#include "platform/rs232/read_wake.h"
 #include "platform/rs232/serial_port_table.h"
 #include "platform/userint/event_wait.h"
 
@@ -15,14 +16,19 @@
 #include <QSerialPort>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <climits>
+#include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
 
 constexpr double kDefaultTimeoutS = 10.0;   // until SetComTime says otherwise
 constexpr int kMaxDrainRounds = 64;         // bounds the discard loop at open
+constexpr int kMaxWakeCount = 255;          // the largest count the system's line setting holds
 
 struct ComPort {
     QPointer<QSerialPort> serial;
@@ -32,12 +38,19 @@ struct ComPort {
     int eventMask = 0;
     void *callbackData = nullptr;
     unsigned opens = 0;                 // counts opens and closes: a late report finds it changed
+    QPointer<serial::ReadWake> wake;    // made with the QSerialPort
+    int wakeCount = 1;                  // SetComWakeCount
+    cc_t systemMin = 0;                 // the line's own minimum read count, as opened
 };
 
 std::array<ComPort, kComPortMax + 1> g_ports;   // index 0 unused
 
-void ForgetCallback(ComPort &p)
+// What a port keeps between calls goes at every open and close.
+void ForgetPortState(ComPort &p)
 {
+    if (p.wake)
+        p.wake->disarm();
+    p.wakeCount = 1;
     p.callback = nullptr;
     p.eventMask = 0;
     p.callbackData = nullptr;
@@ -76,6 +89,15 @@ bool IsFatal(QSerialPort::SerialPortError e)
     }
 }
 
+// The device behind the open port failed: the port is closed and its
+// callback told, with why as the reason.
+void LoseDevice(int port, QSerialPort *sp, const std::string &why)
+{
+    g_ports[port].errorText = "lost " + sp->portName().toStdString() + ": " + why;
+    sp->close();
+    ReportFailure(port);
+}
+
 // The port's QSerialPort, made on first use; it closes itself at the first
 // fatal error.
 QSerialPort *SerialOf(int port)
@@ -87,10 +109,9 @@ QSerialPort *SerialOf(int port)
         QObject::connect(sp, &QSerialPort::errorOccurred, sp, [port, sp](QSerialPort::SerialPortError e) {
             if (!IsFatal(e) || !sp->isOpen())
                 return;
-            g_ports[port].errorText = "lost " + sp->portName().toStdString() + ": " + sp->errorString().toStdString();
-            sp->close();
-            ReportFailure(port);
+            LoseDevice(port, sp, sp->errorString().toStdString());
         });
+        p.wake = new serial::ReadWake(sp, [port, sp](const char *why) { LoseDevice(port, sp, why); });
     }
     return p.serial;
 }
@@ -123,6 +144,39 @@ QDeadlineTimer DeadlineOf(int port)
 {
     return QDeadlineTimer(static_cast<qint64>(g_ports[port].timeoutS * 1000.0));
 }
+
+// Bytes the system holds for the port beyond what QSerialPort has taken,
+// whatever the wake count; -1 when the device is gone (the port is then
+// closed and its callback told).
+int SystemQueued(int port, QSerialPort *sp)
+{
+    const int n = serial::SystemQueued(sp);
+    if (n < 0)
+        LoseDevice(port, sp, std::strerror(errno));
+    return n;
+}
+
+// While it lives, the port wakes at every byte again, so that waiting for
+// fewer bytes than the wake count ends as soon as they have come.
+class EveryByte {
+public:
+    EveryByte(int port, QSerialPort *sp) : p_(g_ports[port]), sp_(sp)
+    {
+        if (p_.wakeCount > 1)
+            serial::SetSystemMin(sp_, p_.systemMin);
+    }
+    ~EveryByte()
+    {
+        if (p_.wakeCount > 1 && sp_->isOpen())
+            p_.wake->arm(p_.wakeCount, p_.systemMin);
+    }
+    EveryByte(const EveryByte &) = delete;
+    EveryByte &operator=(const EveryByte &) = delete;
+
+private:
+    ComPort &p_;
+    QSerialPort *sp_;
+};
 
 // Why the device could not be opened, in words that name it.
 std::string OpenFailureText(QSerialPort::SerialPortError e, const std::string &device,
@@ -183,7 +237,7 @@ int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, i
         return kRs232InvalidParameter;
     const std::string device = (deviceName && *deviceName) ? deviceName : serial::ResolveDevice(port);
     ComPort &p = g_ports[port];
-    ForgetCallback(p);
+    ForgetPortState(p);
     if (device.empty()) {
         p.errorText = "no device for COM" + std::to_string(port);
         return kRs232NoPortFound;
@@ -202,6 +256,7 @@ int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, i
         return kRs232CannotOpenPort;
     }
     sp->setReadBufferSize(inputQueueSize > 0 ? inputQueueSize : 0);
+    p.systemMin = serial::SystemMin(sp);
     DiscardInput(sp);
     if (!sp->isOpen())
         return kRs232CannotOpenPort;
@@ -215,7 +270,7 @@ int CloseCom(int port)
 {
     if (!ValidPort(port))
         return kRs232InvalidPortNumber;
-    ForgetCallback(g_ports[port]);
+    ForgetPortState(g_ports[port]);
     if (QSerialPort *sp = OpenSerial(port))
         sp->close();
     return 0;
@@ -309,9 +364,9 @@ int ComWrt(int port, const char *buffer, int count)
 }
 
 // Reads up to count bytes, waiting up to the port's time-out until count have
-// come. Returns the bytes read (short or 0 after the time-out), or
-// kRs232UnknownIOError when the device failed before any byte was read (the
-// port is then closed), or kRs232PortNotOpen.
+// come, whatever the wake count. Returns the bytes read (short or 0 after the
+// time-out), or kRs232UnknownIOError when the device failed before any byte
+// was read (the port is then closed), or kRs232PortNotOpen.
 int ComRd(int port, char *buffer, int count)
 {
     QSerialPort *sp = nullptr;
@@ -321,12 +376,15 @@ int ComRd(int port, char *buffer, int count)
         return kRs232InvalidParameter;
     const QDeadlineTimer deadline = DeadlineOf(port);
     int got = 0;
+    std::optional<EveryByte> everyByte;
     while (got < count) {
         const qint64 n = sp->read(buffer + got, count - got);
         if (n > 0)
             got += static_cast<int>(n);
         if (got == count || deadline.hasExpired())
             break;
+        if (!everyByte)
+            everyByte.emplace(port, sp);
         if (!sp->waitForReadyRead(RemainingMs(deadline)) && !sp->isOpen())
             return got > 0 ? got : kRs232UnknownIOError;
     }
@@ -335,8 +393,9 @@ int ComRd(int port, char *buffer, int count)
     return got;
 }
 
-// Bytes received and not yet read. Pulls what the system holds first, so the
-// count is current even when no events were processed.
+// Bytes received and not yet read, also those the system still holds below
+// the wake count. Pulls what the system reports readable first, so the count
+// is current even when no events were processed.
 int GetInQLen(int port)
 {
     QSerialPort *sp = nullptr;
@@ -346,8 +405,28 @@ int GetInQLen(int port)
         plat::noteLinkActivity();
     if (!sp->isOpen())
         return kRs232PortNotOpen;
-    const qint64 n = sp->bytesAvailable();
+    const int held = SystemQueued(port, sp);
+    if (held < 0)
+        return kRs232PortNotOpen;
+    const qint64 n = sp->bytesAvailable() + held;
     return n > INT_MAX ? INT_MAX : static_cast<int>(n);
+}
+
+int SetComWakeCount(int port, int count)
+{
+    QSerialPort *sp = nullptr;
+    if (const int rc = OpenPortOrCode(port, &sp); rc < 0)
+        return rc;
+    if (count < 1)
+        return kRs232InvalidParameter;
+    ComPort &p = g_ports[port];
+    count = std::min(count, kMaxWakeCount);
+    p.wakeCount = count;
+    if (count == 1)
+        p.wake->disarm();
+    else
+        p.wake->arm(count, p.systemMin);
+    return 0;
 }
 
 // The device and the system's reason of the last failure on the port, ""

@@ -37,6 +37,13 @@ int ComWrt(int port, const char *buffer, int count);
 int ComRd(int port, char *buffer, int count);
 // Bytes waiting in the input queue, or a negative code.
 int GetInQLen(int port);
+// The system wakes the event loop for the port's input only once count bytes
+// (at most 255) wait, or the device fails: a reply of count bytes arriving a
+// few at a time wakes it once. 1, the setting after every open, wakes it at
+// each arrival. GetInQLen and ComRd count and read every byte whatever the
+// count. Returns 0, kRs232InvalidParameter for a count below 1, or the code
+// of a port that is not open.
+int SetComWakeCount(int port, int count);
 
 constexpr int LWRS_HWHANDSHAKE_OFF = 0;
 
