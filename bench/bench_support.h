@@ -88,6 +88,32 @@ inline bool Report(const char *name, double figure, const char *unit, bool upper
     return ok;
 }
 
+// Prints a processor figure beside the floor measured in the same run (the
+// same work done by a bare loop), and their ratio beside its limit, which is
+// what the verdict holds: the ratio carries from one machine to the next.
+// The absolute figure is printed against its goal as well. Returns whether
+// the ratio keeps its limit.
+inline bool ReportOverFloor(const char *name, double figure, double floor, const char *unit,
+                            double ratioLimit, double goal)
+{
+    const double ratio = floor > 0 ? figure / floor : 0;
+    const bool ok = floor > 0 && ratio <= ratioLimit;
+    std::printf("%-44s %10.3f %-6s floor %7.3f %-3s ratio %5.2f limit <= %5.2f %-4s goal <= %.2f %s: %s\n",
+                name, figure, unit, floor, unit, ratio, ratioLimit, ok ? "ok" : "OVER", goal, unit,
+                figure <= goal ? "met" : "missed");
+    std::fflush(stdout);
+    return ok;
+}
+
+// Voluntary context switches of the calling thread: how often it slept and
+// was woken.
+inline long ThreadWakes()
+{
+    struct rusage u {};
+    getrusage(RUSAGE_THREAD, &u);
+    return u.ru_nvcsw;
+}
+
 // The program with its panels, connected to a simulator on TCP or a pty.
 class Rig {
 public:

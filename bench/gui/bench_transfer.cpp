@@ -1,14 +1,17 @@
 // Parameter write and read (32 exchanges each) over TCP loopback and over a
-// pseudo-terminal paced at 19200 baud: time per exchange beside the link's
-// own time, and the processor time the program's thread used per exchange
-// (the simulator's threads are left out), each beside its limit.
+// pseudo-terminal paced at 19200 baud, beside the floor of the same run: the
+// same number of exchanges made by a bare loop with a simulator of its own.
+// Time per exchange is held against the bare loop's (over the paced line:
+// the wire time as this machine delivers it); the processor time the
+// program's thread used per exchange (the simulator's threads are left out)
+// against the bare loop's, as a ratio, with its goal beside it; and how
+// often the thread was woken per exchange, against the bare loop's.
 #include <QApplication>
-#include <QTcpSocket>
 
+#include "bench_floor.h"
 #include "bench_support.h"
 #include "gui/param_transfer.h"
 #include "platform/userint/userint.h"
-#include "sim/sim_frame.h"
 
 using namespace orvbench;
 
@@ -16,40 +19,27 @@ namespace {
 
 constexpr int kRounds = 5;
 constexpr int kExchanges = 32;
-constexpr double kWireMs = 37.5;            // 36 bytes each way at 19200 baud 8N1
-constexpr double kTcpExchangeLimitMs = 0.3;  // the simulator's own takes some 0.03 ms
-constexpr double kPtyOverheadMs = 1.0;       // what the program may add to the wire time
-constexpr double kTcpCpuLimitMs = 0.1;       // program's processor time per exchange
-constexpr double kPtyCpuLimitMs = 0.8;       // the reply wakes it once per byte or two
+constexpr int kAll = kRounds * kExchanges;    // per direction
+constexpr double kNominalWireMs = 37.5;       // 36 bytes each way at 19200 baud 8N1
 
-// The simulator's own time per exchange: a bare blocking client, no program.
-double RawTcpExchangeMs(uint16_t port)
-{
-    QTcpSocket socket;
-    socket.connectToHost("127.0.0.1", port);
-    socket.waitForConnected(2000);
-    sim::Frame request = sim::makeFrame(sim::kSyncWord, sim::kCmdReadRow);
-    const int n = 200;
-    const double start = Timer();
-    for (int i = 0; i < n; ++i) {
-        sim::setFrameWord(request, 2, static_cast<uint16_t>(i % 31));
-        socket.write(reinterpret_cast<const char *>(request.data()), 36);
-        socket.waitForBytesWritten(1000);
-        qint64 got = 0;
-        while (got < 36 && socket.waitForReadyRead(1000))
-            got += socket.read(64).size();
-    }
-    return (Timer() - start) * 1000 / n;
-}
+constexpr double kTcpExchangeLimitMs = 0.3;   // the bare loop's takes some 0.03 ms
+constexpr double kTcpCpuRatioLimit = 5.0;     // program / bare loop, processor per exchange
+constexpr double kTcpCpuGoalMs = 0.1;
+
+constexpr double kPtyOverheadMs = 0.5;        // what the program may add to the wire time
+constexpr double kPtyCpuRatioLimit = 3.0;
+constexpr double kPtyCpuGoalMs = 0.2;
+constexpr double kPtyWakesOverFloor = 4.0;    // wakes per exchange beyond the bare loop's
 
 struct Figures {
-    double writeMs, readMs, cpuMs;
+    double writeMs, readMs, cpuMs, wakes;
 };
 
-Figures Measure(Rig &rig)
+Figures Measure()
 {
     double write = 0, read = 0;
     const double cpu0 = ThreadCpuSeconds();
+    const long wakes0 = ThreadWakes();
     for (int i = 0; i < kRounds; ++i) {
         double t = Timer();
         orvelle::SendPara();
@@ -62,9 +52,19 @@ Figures Measure(Rig &rig)
             std::exit(2);
         }
     }
-    (void)rig;
-    constexpr int kAll = kRounds * kExchanges;
-    return {write * 1000 / kAll, read * 1000 / kAll, (ThreadCpuSeconds() - cpu0) * 1000 / (2 * kAll)};
+    return {write * 1000 / kAll, read * 1000 / kAll,
+            (ThreadCpuSeconds() - cpu0) * 1000 / (2 * kAll),
+            static_cast<double>(ThreadWakes() - wakes0) / (2 * kAll)};
+}
+
+// The bare loop's figures and its wakes per exchange.
+Floor MeasureFloor(bool pty, double *wakes)
+{
+    BareLink link(pty, pty);
+    const long wakes0 = ThreadWakes();
+    const Floor f = BareTransfer(link, 2 * kAll);
+    *wakes = static_cast<double>(ThreadWakes() - wakes0) / (2 * kAll);
+    return f;
 }
 
 }  // namespace
@@ -75,21 +75,33 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     bool ok = true;
     {
+        double floorWakes = 0;
+        const Floor floor = MeasureFloor(false, &floorWakes);
         Rig rig(false, false);
-        const double raw = RawTcpExchangeMs(rig.sensor->tcpPort());
-        const Figures f = Measure(rig);
-        std::printf("TCP loopback (simulator's own exchange: %.2f ms)\n", raw);
+        const Figures f = Measure();
+        std::printf("TCP loopback (the bare loop's exchange: %.3f ms)\n", floor.msPerExchange);
         ok &= Report("  RAM write, per exchange", f.writeMs, "ms", true, kTcpExchangeLimitMs);
         ok &= Report("  RAM read, per exchange", f.readMs, "ms", true, kTcpExchangeLimitMs);
-        ok &= Report("  processor time, per exchange", f.cpuMs, "ms", true, kTcpCpuLimitMs);
+        ok &= ReportOverFloor("  processor time, per exchange", f.cpuMs, floor.cpuMsPerExchange,
+                              "ms", kTcpCpuRatioLimit, kTcpCpuGoalMs);
     }
     {
+        double floorWakes = 0;
+        const Floor floor = MeasureFloor(true, &floorWakes);
         Rig rig(true, true);
-        const Figures f = Measure(rig);
-        std::printf("pseudo-terminal paced at 19200 baud (wire time %.1f ms)\n", kWireMs);
-        ok &= Report("  RAM write, per exchange", f.writeMs, "ms", true, kWireMs + kPtyOverheadMs);
-        ok &= Report("  RAM read, per exchange", f.readMs, "ms", true, kWireMs + kPtyOverheadMs);
-        ok &= Report("  processor time, per exchange", f.cpuMs, "ms", true, kPtyCpuLimitMs);
+        const Figures f = Measure();
+        std::printf("pseudo-terminal paced at 19200 baud (wire time %.2f ms as the bare loop "
+                    "measured it, %.1f ms nominal)\n",
+                    floor.msPerExchange, kNominalWireMs);
+        ok &= Report("  RAM write, per exchange", f.writeMs, "ms", true,
+                     floor.msPerExchange + kPtyOverheadMs);
+        ok &= Report("  RAM read, per exchange", f.readMs, "ms", true,
+                     floor.msPerExchange + kPtyOverheadMs);
+        ok &= ReportOverFloor("  processor time, per exchange", f.cpuMs, floor.cpuMsPerExchange,
+                              "ms", kPtyCpuRatioLimit, kPtyCpuGoalMs);
+        std::printf("  (the bare loop: %.2f wakes per exchange)\n", floorWakes);
+        ok &= Report("  wakes of the program's thread, per exchange", f.wakes, "", true,
+                     floorWakes + kPtyWakesOverFloor);
     }
     return ok ? 0 : 1;
 }
