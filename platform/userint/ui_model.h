@@ -108,6 +108,9 @@ const PanelDesc *findPanelDesc(const char *resourceFile, int resourceId);
 // ---- controls (ctrl_factory.cpp) ----------------------------------------
 // Builds a control from its description on the panel; returns 0 or a code.
 int buildCtrl(Panel &panel, const CtrlDesc &desc);
+// A numeric whose mode changed gets the widget of its new mode (a display in
+// indicator mode, a spin box otherwise), in the old one's place.
+void matchNumericWidget(Ctrl &ctrl);
 // Names the control for screen readers: its caption, else a readable form
 // of its name, else its kind.
 void applyAccessibleName(Ctrl &ctrl);

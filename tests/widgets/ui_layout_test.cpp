@@ -19,6 +19,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "platform/userint/controls/numeric_display.h"
 #include "widgets/ui_resource_fixture.h"
 
 namespace {
@@ -124,8 +125,9 @@ protected:
         } else if (auto *combo = qobject_cast<QComboBox *>(piece.widget)) {
             EXPECT_LE(combo->sizeHint().width(), piece.rect.width())
                 << piece.what << ": an item is clipped";
-        } else if (auto *spin = qobject_cast<QAbstractSpinBox *>(piece.widget)) {
-            EXPECT_LE(spin->minimumSizeHint().width(), piece.rect.width())
+        } else if (qobject_cast<QAbstractSpinBox *>(piece.widget) ||
+                   dynamic_cast<plat::NumericDisplay *>(piece.widget)) {
+            EXPECT_LE(piece.widget->minimumSizeHint().width(), piece.rect.width())
                 << piece.what << ": its largest value is clipped";
         }
     }

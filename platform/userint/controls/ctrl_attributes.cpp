@@ -234,6 +234,7 @@ int setInt(Ctrl &c, int attribute, int value)
         if (value != VAL_HOT && value != VAL_INDICATOR)
             return UIEBadValueType;
         c.mode = value;
+        plat::matchNumericWidget(c);
         break;
     case ATTR_CMD_BUTTON_COLOR: c.buttonColor = value & kRgbMask; break;
     case ATTR_TEXT_COLOR: c.textColor = value & kRgbMask; break;

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "platform/userint/controls/ctrl_widgets.h"
+#include "platform/userint/controls/numeric_display.h"
 #include "platform/graph/graph_widget.h"
 #include "platform/userint/registry.h"
 #include "platform/userint/ui_model.h"
@@ -49,8 +50,14 @@ void wireButton(QPushButton *b, int panel, int id, bool toggle)
     });
 }
 
+// A numeric in indicator mode is a display with no line edit behind it; one
+// the operator edits is a spin box.
 QWidget *makeNumeric(Ctrl &c, QWidget *parent)
 {
+    if (c.mode == VAL_INDICATOR) {
+        plat::installNumericDisplayAccessibility();
+        return new plat::NumericDisplay(parent);
+    }
     auto *spin = new QDoubleSpinBox(parent);
     spin->setKeyboardTracking(false);
     spin->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -407,6 +414,31 @@ namespace plat {
 int buildCtrl(Panel &panel, const CtrlDesc &desc)
 {
     return buildFrom(panel, desc);
+}
+
+void matchNumericWidget(Ctrl &c)
+{
+    if (c.kind != CTRL_NUMERIC || !c.widget)
+        return;
+    const bool display = dynamic_cast<NumericDisplay *>(c.widget.data()) != nullptr;
+    if (display == (c.mode == VAL_INDICATOR))
+        return;
+    QWidget *old = c.widget;
+    QWidget *w = makeNumeric(c, old->parentWidget());
+    w->setContextMenuPolicy(Qt::NoContextMenu);
+    w->setToolTip(c.toolTip);
+    w->setAccessibleDescription(c.toolTip);
+    w->stackUnder(old);  // its place among the others
+    c.widget = w;
+    tagCtrlWidget(w, c.panel, c.id);
+    applyLook(c);
+    showValue(c);
+    placeCtrl(c);
+    applyAccessibleName(c);
+    w->setVisible(c.visible);
+    if (Panel *p = findPanel(c.panel))
+        applyTabOrder(*p);
+    disposeWidget(old);
 }
 
 void placeLabel(Ctrl &c)

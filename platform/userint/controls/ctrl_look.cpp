@@ -123,13 +123,14 @@ void applyMode(Ctrl &c)
     bool indicator = c.mode == VAL_INDICATOR;
     QWidget *w = c.widget;
     switch (c.kind) {
-    case CTRL_NUMERIC: {
-        auto *spin = static_cast<QAbstractSpinBox *>(w);
-        spin->setReadOnly(indicator);
-        spin->setButtonSymbols(indicator ? QAbstractSpinBox::NoButtons
-                                         : QAbstractSpinBox::UpDownArrows);
+    case CTRL_NUMERIC:
+        // A display (indicator mode) takes no input at all.
+        if (auto *spin = qobject_cast<QAbstractSpinBox *>(w)) {
+            spin->setReadOnly(indicator);
+            spin->setButtonSymbols(indicator ? QAbstractSpinBox::NoButtons
+                                             : QAbstractSpinBox::UpDownArrows);
+        }
         break;
-    }
     case CTRL_STRING: static_cast<QLineEdit *>(w)->setReadOnly(indicator); break;
     case CTRL_TEXT_BOX: {
         auto *box = static_cast<QPlainTextEdit *>(w);

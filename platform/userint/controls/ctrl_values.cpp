@@ -14,6 +14,7 @@
 #include <limits>
 
 #include "platform/userint/controls/ctrl_widgets.h"
+#include "platform/userint/controls/numeric_display.h"
 #include "platform/userint/registry.h"
 #include "platform/userint/ui_model.h"
 
@@ -194,8 +195,13 @@ void showValue(Ctrl &c)
         c.valueUnshown = !c.visible;
         if (c.valueUnshown)
             break;
+        if (auto *display = dynamic_cast<NumericDisplay *>(w)) {
+            display->setRange(r.lo, r.hi);
+            display->setValue(c.value, decimalsOf(c));
+            break;
+        }
         // The spin box repaints at every setter, even one that changes
-        // nothing; a display fed the same value again must stay still.
+        // nothing; a control fed the same value again must stay still.
         auto *spin = static_cast<QDoubleSpinBox *>(w);
         if (spin->decimals() != decimalsOf(c))
             spin->setDecimals(decimalsOf(c));

@@ -2,6 +2,8 @@
 // the control's own type, exact read-back, and error codes for what does
 // not fit.
 #include <QDoubleSpinBox>
+#include <algorithm>
+#include <cstdlib>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QLineEdit>
@@ -201,6 +203,46 @@ TEST_F(ControlAttributes, AttributesChangeTheRealWidget)
     SetCtrlAttribute(main_, C_STRIP, ATTR_POINTS_PER_SCREEN, 50);
     EXPECT_EQ(static_cast<GraphWidget *>(uitest::CtrlWidget(main_, C_STRIP))->pointsPerScreen(),
               50);
+}
+
+// Pixels of the image close to colour c, and the rightmost column holding one.
+static int PixelsNear(const QImage &image, QColor c, int *rightmost)
+{
+    int n = 0;
+    *rightmost = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            if (std::abs(p.red() - c.red()) + std::abs(p.green() - c.green()) +
+                    std::abs(p.blue() - c.blue()) < 60) {
+                ++n;
+                *rightmost = std::max(*rightmost, x);
+            }
+        }
+    return n;
+}
+
+// A numeric display draws its number right-aligned in its text colour on its
+// background, and a new colour (the grey of a stale value) shows at once.
+TEST_F(ControlAttributes, ADisplayDrawsItsNumberInItsColours)
+{
+    QWidget *show = uitest::CtrlWidget(main_, C_SHOW);
+    SetCtrlVal(main_, C_SHOW, 8);
+    SetCtrlAttribute(main_, C_SHOW, ATTR_TEXT_BGCOLOR, 0x0000FF);
+    SetCtrlAttribute(main_, C_SHOW, ATTR_TEXT_COLOR, 0xFF0000);
+    int right = 0;
+    QImage image = show->grab().toImage();
+    const int red8 = PixelsNear(image, Qt::red, &right);
+    EXPECT_GT(red8, 0);
+    EXPECT_GT(right, image.width() * 3 / 4) << "the number stands at the right";
+    EXPECT_GT(PixelsNear(image, Qt::blue, &right), image.width() * image.height() / 2);
+    SetCtrlVal(main_, C_SHOW, 88888);
+    EXPECT_GT(PixelsNear(show->grab().toImage(), Qt::red, &right), 4 * red8);
+
+    SetCtrlAttribute(main_, C_SHOW, ATTR_TEXT_COLOR, 0x00FF00);
+    image = show->grab().toImage();
+    EXPECT_GT(PixelsNear(image, Qt::green, &right), 4 * red8);
+    EXPECT_EQ(PixelsNear(image, Qt::red, &right), 0);
 }
 
 TEST_F(ControlAttributes, OtherValueTypesRoundTrip)

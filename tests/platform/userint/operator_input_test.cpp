@@ -145,6 +145,39 @@ TEST_F(OperatorInput, NumericTakesTypedValueOnEnter)
     EXPECT_EQ(word, 1235);
 }
 
+// A display switched to hot mode is a spin box the operator types into, in
+// the same place with the same value, name and help; back in indicator mode
+// it shows what was entered.
+TEST_F(OperatorInput, ADisplaySwitchedToHotTakesEntriesAndShowsThemWhenBack)
+{
+    SetCtrlVal(main_, C_SHOW, 12);
+    SetCtrlAttribute(main_, C_SHOW, ATTR_TOOLTIP_TEXT, "help");
+    const QRect place = widget(C_SHOW)->geometry();
+    const QString name = widget(C_SHOW)->accessibleName();
+    SetCtrlAttribute(main_, C_SHOW, ATTR_CTRL_MODE, VAL_HOT);
+    auto *spin = qobject_cast<QDoubleSpinBox *>(widget(C_SHOW));
+    ASSERT_NE(spin, nullptr);
+    EXPECT_EQ(spin->text(), "12");
+    EXPECT_EQ(spin->geometry(), place);
+    EXPECT_EQ(spin->toolTip(), "help");
+    EXPECT_EQ(spin->accessibleName(), name);
+    EXPECT_TRUE(spin->isVisible());
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, "34");
+    QTest::keyClick(spin, Qt::Key_Return);
+    EXPECT_EQ(actions(main_, C_SHOW), kChange);
+
+    SetCtrlAttribute(main_, C_SHOW, ATTR_CTRL_MODE, VAL_INDICATOR);
+    QWidget *display = widget(C_SHOW);
+    EXPECT_EQ(qobject_cast<QDoubleSpinBox *>(display), nullptr);
+    EXPECT_EQ(ShownText(main_, C_SHOW), "34");
+    EXPECT_EQ(display->geometry(), place);
+    EXPECT_EQ(display->toolTip(), "help");
+    EXPECT_EQ(display->accessibleName(), name);
+    EXPECT_TRUE(display->isVisible());
+}
+
 TEST_F(OperatorInput, RingAndSlideReportKeyboardChanges)
 {
     auto *ring = static_cast<QComboBox *>(widget(C_RING));
@@ -320,17 +353,23 @@ TEST_F(OperatorInput, ClicksOnDisplaysGraphsAndDecorations)
             << "control " << id;
         EXPECT_TRUE(codesOf(main_, 0).empty()) << "control " << id;
     }
-    // The inner line edit of a numeric display reports for its control.
+    // The field inside a numeric display reports for its control.
     events().clear();
-    QTest::mouseClick(widget(C_SHOW)->findChild<QLineEdit *>(), Qt::RightButton);
+    QWidget *field = widget(C_SHOW)->findChild<QWidget *>();
+    ASSERT_NE(field, nullptr);
+    QTest::mouseClick(field, Qt::RightButton);
     EXPECT_EQ(actions(main_, C_SHOW), std::vector<int>{EVENT_RIGHT_CLICK});
 }
 
 TEST_F(OperatorInput, ReadOnlyAndDimmedControlsTakeNoInput)
 {
-    auto *show = static_cast<QDoubleSpinBox *>(widget(C_SHOW));
-    EXPECT_TRUE(show->isReadOnly());
-    EXPECT_EQ(show->buttonSymbols(), QAbstractSpinBox::NoButtons);
+    // A numeric display takes neither focus nor keys, and says it is read-only.
+    QWidget *show = widget(C_SHOW);
+    EXPECT_EQ(show->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(show)->state().readOnly);
+    SetCtrlVal(main_, C_SHOW, 7);
+    QTest::keyClicks(show, "12");
+    EXPECT_EQ(ShownText(main_, C_SHOW), "7");
     EXPECT_TRUE(static_cast<QLineEdit *>(widget(C_SHOWTEXT))->isReadOnly());
 
     SetCtrlAttribute(main_, C_TOGGLE, ATTR_CTRL_MODE, VAL_INDICATOR);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QTest>
 #include <QWidget>
 #include <string>
@@ -62,6 +63,13 @@ void registerResource();
 // Shows a top-level panel and waits until its window is active, so focus
 // and window shortcuts behave as on a desktop.
 bool showActive(int panel);
+
+// The text a control shows, as screen readers read it.
+inline std::string ShownText(int panel, int control)
+{
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(uitest::CtrlWidget(panel, control));
+    return a ? a->text(QAccessible::Value).toStdString() : "";
+}
 
 class UiTest : public ::testing::Test {
 protected:
