@@ -20,9 +20,10 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	@cmake --build $(BUILD) -j $(JOBS)
 
-# The tests never write into the home folder of the user running them.
+# The tests never write into the home folder of the user running them, and
+# leave nothing in the temporary folder.
 test: build
-	@scripts/home_unchanged.sh sh -c 'cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 240'
+	@scripts/home_unchanged.sh scripts/tmp_unchanged.sh sh -c 'cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 240'
 
 demo: build
 	@scripts/demo.sh $(BUILD)

@@ -28,6 +28,8 @@ int main(int argc, char **argv)
     qputenv("XDG_DATA_HOME", (userFolders.path() + "/data").toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (userFolders.path() + "/config").toLocal8Bit());
     qputenv("XDG_CACHE_HOME", (userFolders.path() + "/cache").toLocal8Bit());
+    // Unset, Qt makes a run-time folder in the temporary folder and leaves it.
+    qputenv("XDG_RUNTIME_DIR", userFolders.path().toLocal8Bit());
     QTemporaryFile screens;
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if ((platform.isEmpty() || platform == "offscreen") && screens.open()) {

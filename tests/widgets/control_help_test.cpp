@@ -48,6 +48,13 @@ TEST_F(ControlHelp, EveryControlIsNamedAndItsTooltipIsTheTextOfItsRightClick)
             ASSERT_NE(access, nullptr);
             EXPECT_FALSE(access->text(QAccessible::Name).trimmed().isEmpty())
                 << "panel " << panel << " control " << id;
+            // The part that takes the keys (a slide's handle) is what a
+            // screen reader announces; it bears the control's name.
+            if (QWidget *part = w->focusProxy()) {
+                EXPECT_EQ(QAccessible::queryAccessibleInterface(part)->text(QAccessible::Name),
+                          access->text(QAccessible::Name))
+                    << "panel " << panel << " control " << id;
+            }
             uitest::ClearPopupLog();
             uitest::InjectEvent(panel, id, EVENT_RIGHT_CLICK);
             const auto &shown = uitest::PopupLog();

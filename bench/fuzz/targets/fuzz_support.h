@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdio>
@@ -45,14 +46,18 @@ inline const std::string &Setup()
 {
     static std::string dir;
     if (dir.empty()) {
+        // Destroyed at the process's end, so the folder goes with it; the
+        // application is never destroyed and must not own it.
+        static QTemporaryDir scratch(QDir::tempPath() + "/orvelle-fuzz-XXXXXX");
+        dir = scratch.path().toStdString();
+        // Qt makes a run-time folder in the temporary folder when none is set.
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir));
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "fuzz";
         static char *argv[] = {name, nullptr};
         static QApplication *app = new QApplication(argc, argv);
         (void)app;
-        static QTemporaryDir *scratch = new QTemporaryDir;
-        dir = scratch->path().toStdString();
         orvelle::InitStateValues();
         uitest::ScriptPopups(true);
     }

@@ -473,6 +473,10 @@ void applyAccessibleName(Ctrl &c)
     if (name.isEmpty())
         name = QString::fromLatin1(kindName(c.kind));
     c.widget->setAccessibleName(name);
+    // A composite control takes the keys in a part of it (a slide's handle);
+    // that part is what a screen reader announces.
+    if (QWidget *part = c.widget->focusProxy())
+        part->setAccessibleName(name);
 }
 
 // Qt's tab chain follows the tab positions; controls that take no focus

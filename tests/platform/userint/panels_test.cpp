@@ -193,7 +193,7 @@ TEST_F(PanelTest, GrabOfAFilledPanelIsNotBlank)
     DisplayPanel(child);
     DisplayPanel(main_);
     QImage image = uitest::PanelWidget(main_)->grab().toImage();
-    QString dir = qEnvironmentVariable("ORVELLE_GRAB_DIR", QDir::tempPath());
+    QString dir = qEnvironmentVariable("ORVELLE_GRAB_DIR", ORVELLE_BUILD_DIR);
     EXPECT_TRUE(image.save(dir + "/platform_panel.png"));
     EXPECT_EQ(image.size() / image.devicePixelRatio(), QSize(450, 540));
     // The decoration is filled with its colour.
