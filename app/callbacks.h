@@ -49,6 +49,10 @@ ORVELLE_CALLBACKS(ORVELLE_DECLARE_CALLBACK)
 
 // Makes every callback known to the panel loader by its name.
 void RegisterOrvelleCallbacks();
+// The keys of the main window's buttons (F8 to F12) pressed in another of
+// the program's windows: presses the button of keyCode as its key would,
+// unless it is dimmed or hidden. Returns 1 when a button took the key.
+int PressMainWindowKey(int keyCode);
 
 }  // namespace orvelle
 

@@ -12,11 +12,14 @@ int CBF_DATAP(int, int, int, void *, int, int)
     return 0;
 }
 
-// Closing the big display or a right click anywhere on it hides it.
-int CBF_COLBIGP(int, int, int event, void *, int, int)
+// Closing the big display or a right click anywhere on it hides it. The
+// main window's keys work here too: F12 stops the polling it shows.
+int CBF_COLBIGP(int, int, int event, void *, int keyCode, int)
 {
     if (event == EVENT_CLOSE || event == EVENT_RIGHT_CLICK)
         HidePanel(colbigpanel);
+    else if (event == EVENT_KEYPRESS)
+        return PressMainWindowKey(keyCode);
     return 0;
 }
 

@@ -17,11 +17,14 @@ int CBF_ButtonLinkLog(int, int, int event, void *, int, int)
     return 0;
 }
 
-// Closing the window stops the keeping of lines.
-int CBF_LINKLOGP(int, int, int event, void *, int, int)
+// Closing the window stops the keeping of lines. The main window's keys
+// work here too.
+int CBF_LINKLOGP(int, int, int event, void *, int keyCode, int)
 {
     if (event == EVENT_CLOSE)
         CloseLinkLog();
+    else if (event == EVENT_KEYPRESS)
+        return PressMainWindowKey(keyCode);
     return 0;
 }
 

@@ -39,6 +39,27 @@ void SelectTarget(int control, int code)
 
 }  // namespace
 
+int PressMainWindowKey(int keyCode)
+{
+    int ctrl = 0;
+    GetPanelAttribute(mainpanel, ATTR_PANEL_FIRST_CTRL, &ctrl);
+    for (; ctrl > 0; GetCtrlAttribute(mainpanel, ctrl, ATTR_NEXT_CTRL, &ctrl)) {
+        int key = 0, dimmed = 0, visible = 0;
+        GetCtrlAttribute(mainpanel, ctrl, ATTR_SHORTCUT_KEY, &key);
+        if (key == 0 || key != keyCode)
+            continue;
+        GetCtrlAttribute(mainpanel, ctrl, ATTR_DIMMED, &dimmed);
+        GetCtrlAttribute(mainpanel, ctrl, ATTR_VISIBLE, &visible);
+        CtrlCallbackPtr callback = nullptr;
+        GetCtrlAttribute(mainpanel, ctrl, ATTR_CALLBACK_FUNCTION_POINTER, &callback);
+        if (dimmed || !visible || !callback)
+            return 0;
+        callback(mainpanel, ctrl, EVENT_COMMIT, nullptr, 0, 0);
+        return 1;
+    }
+    return 0;
+}
+
 int CBF_MAINP(int, int, int event, void *, int, int)
 {
     if (event == EVENT_CLOSE)

@@ -58,8 +58,19 @@ struct MouseKey {
 // another program has the keyboard.
 Target focused;
 
+struct KeyStamp {
+    int key = 0;
+    int modifiers = 0;
+    quint64 timestamp = 0;
+    bool operator==(const KeyStamp &o) const
+    {
+        return key == o.key && modifiers == o.modifiers && timestamp == o.timestamp;
+    }
+};
+
 MouseKey lastMouse;
 const QEvent *lastKeyEvent = nullptr;
+KeyStamp lastKeyStamp;
 QPointer<QWidget> lastKeyReceiver;
 int activePanel = 0;
 
@@ -117,23 +128,33 @@ bool handleKey(QObject *obj, QKeyEvent *ke)
     auto *w = qobject_cast<QWidget *>(obj);
     if (!w)
         return false;
-    // An unaccepted key travels to the parents as the same event object.
-    if (ke == lastKeyEvent && lastKeyReceiver && w != lastKeyReceiver &&
+    // An unaccepted key travels to the parents as the same event object. A
+    // new key may be made where the last one was (on the stack): the key,
+    // its modifiers and its time tell the two apart.
+    const KeyStamp stamp{ke->key(), static_cast<int>(ke->modifiers()), ke->timestamp()};
+    if (ke == lastKeyEvent && stamp == lastKeyStamp && lastKeyReceiver && w != lastKeyReceiver &&
         w->isAncestorOf(lastKeyReceiver))
         return false;
     lastKeyEvent = ke;
+    lastKeyStamp = stamp;
     lastKeyReceiver = w;
     Target t = targetOf(w);
-    if (!t.ctrl || !t.widget->isEnabled())
+    if (!t.panel || !t.widget->isEnabled())
         return false;
     int code = plat::keyCodeFromQt(ke->key(), ke->modifiers(), ke->text());
     if (code == 0)
         return false;
-    const Target before = focused;
-    int swallow = plat::dispatch(t.panel, t.ctrl, EVENT_KEYPRESS, code, 0);
-    // A callback that gave the focus to another control has handled the key;
-    // the widget would otherwise act on it too (Shift+Tab moving twice).
-    return swallow != 0 || !plat::findCtrl(t.panel, t.ctrl) || !(focused == before);
+    if (t.ctrl) {
+        const Target before = focused;
+        int swallow = plat::dispatch(t.panel, t.ctrl, EVENT_KEYPRESS, code, 0);
+        // A callback that gave the focus to another control has handled the
+        // key; the widget would otherwise act on it too (Shift+Tab moving twice).
+        if (swallow != 0 || !plat::findCtrl(t.panel, t.ctrl) || !(focused == before))
+            return true;
+    }
+    // A key no control kept goes to its panel's callback, also in a window
+    // where no control has the focus.
+    return plat::dispatch(t.panel, 0, EVENT_KEYPRESS, code, 0) != 0;
 }
 
 // Leaving a text entry typed into since its last commit commits it; text
@@ -240,6 +261,7 @@ void resetDispatchState()
     activePanel = 0;
     lastMouse = {};
     lastKeyEvent = nullptr;
+    lastKeyStamp = {};
     lastKeyReceiver = nullptr;
     focused = {};
 }

@@ -313,6 +313,22 @@ TEST_F(OperatorInput, KeyPressComesFirstAndCanSwallowTheKey)
     EXPECT_EQ(codes[4], VAL_F1_VKEY + 4 * 0x100);  // F5
 }
 
+// What no control keeps goes on to the panel, also from a window where no
+// control has the focus (a display-only window).
+TEST_F(OperatorInput, KeysNoControlKeepsGoOnToThePanel)
+{
+    auto *edit = static_cast<QLineEdit *>(widget(C_STRING));
+    SetActiveCtrl(main_, C_STRING);
+    events().clear();
+    keyPressResult() = 1;
+    QTest::keyClick(edit, Qt::Key_X);
+    keyPressResult() = 0;
+    QTest::keyClick(edit, Qt::Key_Y);
+    QTest::keyClick(uitest::PanelWidget(main_), Qt::Key_F12);
+    EXPECT_EQ(keyCodes(main_, C_STRING), (std::vector<int>{'x', 'y'}));
+    EXPECT_EQ(keyCodes(main_, 0), (std::vector<int>{'y', VAL_F12_VKEY}));
+}
+
 TEST_F(OperatorInput, TextBoxAndTableEdits)
 {
     auto *box = static_cast<QPlainTextEdit *>(widget(C_TEXTBOX));
