@@ -158,6 +158,24 @@ int ArrayToFile(const char *fileName, const void *array, int dataType, int numbe
     return std::fclose(f.release()) == 0 ? 0 : kFmtIOError;
 }
 
+// The text ArrayToFile writes for VAL_ASCII, into the caller's buffer
+// (terminated). Returns its length, or kFmtBadFormat for an unusable type or
+// shape or a buffer too small for it.
+int ArrayToText(const void *array, int dataType, int numberOfElements, int numberOfGroups,
+                int dataGroupOrder, int separator, int fieldWidth, char *text, std::size_t size)
+{
+    if (!ValidShape(array, dataType, numberOfElements, numberOfGroups) || !text)
+        return kFmtBadFormat;
+    const std::string bytes =
+        FormatArray(array, dataType, static_cast<std::size_t>(numberOfElements),
+                    static_cast<std::size_t>(numberOfGroups), dataGroupOrder, separator, fieldWidth);
+    if (bytes.size() >= size)
+        return kFmtBadFormat;
+    std::memcpy(text, bytes.data(), bytes.size());
+    text[bytes.size()] = '\0';
+    return static_cast<int>(bytes.size());
+}
+
 // Reads numberOfElements values from fileName into the array, in the order
 // ArrayToFile writes them; anything after them is ignored. The array changes
 // only when every value was read. Returns 0, kFmtCannotOpen, kFmtBadFormat

@@ -2,7 +2,7 @@
 // C or Qt locale, so files read the same under de_DE as under C.
 #include "platform/formatio/format_numbers.h"
 #include "platform/formatio/formatio.h"
-#include "platform/userint/userint.h"
+#include "platform/formatio/value_types.h"
 
 #include <charconv>
 #include <cstdint>

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+#include "platform/formatio/value_types.h"
+
 constexpr int VAL_READ_WRITE = 0;
 constexpr int VAL_READ_ONLY = 1;
 constexpr int VAL_WRITE_ONLY = 2;
@@ -69,6 +71,11 @@ int WriteFile(int fileHandle, const char *buffer, int numberOfBytes);
 int ArrayToFile(const char *fileName, const void *array, int dataType, int numberOfElements,
                 int numberOfGroups, int dataGroupOrder, int dataLayout, int separator,
                 int fieldWidth, int fileType, int fileAction);
+// The text ArrayToFile writes for VAL_ASCII, into text (size bytes,
+// terminated), for a caller that sends it elsewhere than into a file.
+// Returns its length, or kFmtBadFormat (bad type or shape, or no room).
+int ArrayToText(const void *array, int dataType, int numberOfElements, int numberOfGroups,
+                int dataGroupOrder, int separator, int fieldWidth, char *text, std::size_t size);
 // Reads numberOfElements numbers separated by blanks, tabs, commas or line
 // ends. Fills nothing and returns kFmtBadFormat, kFmtValueOutOfRange or
 // kFmtCannotOpen when the file does not hold that many valid values.

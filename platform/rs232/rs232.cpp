@@ -8,7 +8,7 @@
 #include "platform/rs232/rs232.h"
 #include "platform/rs232/read_wake.h"
 #include "platform/rs232/serial_port_table.h"
-#include "platform/userint/event_wait.h"
+#include "platform/events/event_wait.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

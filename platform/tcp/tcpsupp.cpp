@@ -15,7 +15,7 @@
 // kTCP_NoConnectionEstablished.
 #include "platform/tcp/tcpsupp.h"
 #include "platform/tcp/tcp_conversation.h"
-#include "platform/userint/event_wait.h"
+#include "platform/events/event_wait.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

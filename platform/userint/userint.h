@@ -9,6 +9,9 @@
 
 #include <cstddef>
 
+#include "platform/events/events.h"
+#include "platform/formatio/value_types.h"
+
 // ---- event codes ---------------------------------------------------------
 constexpr int EVENT_NONE = 0;
 constexpr int EVENT_COMMIT = 1;
@@ -26,7 +29,6 @@ constexpr int EVENT_TIMER_TICK = 20;  // a timer control's interval has passed
 using CtrlCallbackPtr = int (*)(int panel, int control, int event, void *callbackData,
                                 int eventData1, int eventData2);
 using PanelCallbackPtr = CtrlCallbackPtr;
-using DeferredCallbackPtr = void (*)(void *callbackData);
 
 // ---- error codes ---------------------------------------------------------
 constexpr int UIENoError = 0;
@@ -40,17 +42,6 @@ constexpr int UIEInvalidControlType = -45;  // operation does not fit the contro
 constexpr int UIEInvalidAttribute = -46;    // attribute not known or not for this control
 constexpr int UIEBadValueType = -49;        // value type does not fit the control
 constexpr int UIENotInUserInterface = -60;  // QuitUserInterface outside RunUserInterface
-
-// ---- value types (ATTR_DATA_TYPE, PlotXY, PlotStripChart, ArrayToFile) ---
-constexpr int VAL_CHAR = 0;
-constexpr int VAL_INTEGER = 1;
-constexpr int VAL_SHORT_INTEGER = 2;
-constexpr int VAL_FLOAT = 3;
-constexpr int VAL_DOUBLE = 4;
-constexpr int VAL_STRING = 5;
-constexpr int VAL_UNSIGNED_SHORT_INTEGER = 6;
-constexpr int VAL_UNSIGNED_INTEGER = 7;
-constexpr int VAL_UNSIGNED_CHAR = 8;
 
 // ---- control kinds (the resource's control styles) -----------------------
 enum CtrlKind : int {
@@ -152,17 +143,7 @@ constexpr int VAL_ASCII_KEY_MASK = 0x00FF;
 // ---- event loop ----------------------------------------------------------
 int RunUserInterface();               // returns the code given to QuitUserInterface
 int QuitUserInterface(int returnCode);
-// Processes what is pending and returns. A lone call never waits. A call
-// that comes right after one which found nothing, with no data moved on a
-// link in between, comes from a waiting loop: it sleeps until the next event
-// (at most 8 ms) and processes it. A loop built on it so reacts at once, costs
-// next to no processor time, and sees its time limit pass at most 8 ms late.
-int ProcessSystemEvents();
-// The call of a loop that waits until Timer() reaches deadline (seconds) at
-// the latest: it processes what is pending or else sleeps until the next
-// event or the deadline, so the loop wakes only when there is something to
-// do and sees its limit pass on time.
-int ProcessSystemEventsUntil(double deadline);
+// ProcessSystemEvents and ProcessSystemEventsUntil: platform/events/events.h.
 
 // ---- panels --------------------------------------------------------------
 // Builds a panel from a registered resource (see resource.h). parent 0 makes

@@ -4,7 +4,9 @@
 
 #include <cstddef>
 
-#include "platform/userint/userint.h"
+#include "platform/events/events.h"
+
+using DeferredCallbackPtr = void (*)(void *callbackData);
 
 // Error codes.
 constexpr int kUtilInvalidArgument = -1;   // null pointer, unknown lock or thread
