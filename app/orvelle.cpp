@@ -6,6 +6,7 @@
 #include "app/help_texts.h"
 #include "app/state.h"
 #include "gui/link_log_window.h"
+#include "gui/link_panels.h"
 #include "gui/startup.h"
 #include "gui/transfer_status.h"
 #include "gui/window_size.h"
@@ -79,6 +80,7 @@ int OpenProgram()
     SetTerminationHandler(EndBySignal);
     RegisterOrvelleResource();
     RegisterOrvelleCallbacks();
+    InstallWindowLinkHooks();
     if (LoadPanels() < 0)
         return -1;
     for (int panel : {parapanel, ttpanel, interfacepanel, recpanel})

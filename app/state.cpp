@@ -33,6 +33,9 @@ int streamLen;
 word streamrec;
 double streamLastByteS;
 char linkPeer[kReasonBytes];
+double linkReplyLimitS = kReplyLimitS;
+double linkIdLimitTcpS = kTestReplyLimitTcpS;
+const LinkHooks *linkHooks;
 
 // ---- connection ----
 word comprotocol, comport;
@@ -105,6 +108,8 @@ void InitStateValues()
     quitSignal = 0;
     writing = 0;
     linkPeer[0] = '\0';
+    linkReplyLimitS = kReplyLimitS;
+    linkIdLimitTcpS = kTestReplyLimitTcpS;
 }
 
 }  // namespace orvelle

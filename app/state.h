@@ -11,6 +11,7 @@ namespace orvelle {
 
 using word = std::uint16_t;
 struct RecordData;  // gui/record_reader.h
+struct LinkHooks;   // com232/link_hooks.h
 
 // ---- sizes and limits -----------------------------------------------------
 constexpr int kFrameBytes = 36;          // bytes of every frame on the link
@@ -20,6 +21,7 @@ constexpr int kPpWords = 250;            // the parameter block
 constexpr int kParaSlots = 16;           // parameter words of the set
 constexpr int kVecCount = 31;            // rows of the teach table
 constexpr int kVecWords = 6;             // words of a teach row
+constexpr int kSetWords = kParaSlots + kVecCount * kVecWords;  // the set image (202)
 constexpr int kPathBytes = 260;
 constexpr int kVersionBytes = 36;
 constexpr int kStatusBytes = 48;
@@ -97,6 +99,11 @@ extern word streamrec;     // 1 while a triggered recording reads the TCP link i
 extern double streamLastByteS;  // when bytes last came into szStreamBuf, s (Timer)
 extern char linkPeer[kReasonBytes];  // the peer of the link opened last: "127.0.0.1:5025",
                                      // "COM7 (/dev/ttyUSB2)"; named when that link fails
+extern double linkReplyLimitS;   // reply wait of every request, s (kReplyLimitS)
+extern double linkIdLimitTcpS;   // identification wait over TCP, s (kTestReplyLimitTcpS)
+// What the link tells the front end (status texts, reasons, the time-out):
+// the window's panel updates or the command line's; null tells nobody.
+extern const LinkHooks *linkHooks;
 
 // ---- connection ------------------------------------------------------------------
 extern word comprotocol;   // 0 RS-232, 1 TCP/IP

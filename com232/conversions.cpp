@@ -2,8 +2,6 @@
 // the parameter block and the data frame.
 #include "com232/conversions.h"
 
-#include "app/state.h"
-
 namespace orvelle {
 
 namespace {
@@ -12,6 +10,7 @@ constexpr word kReplyMarker = 0x00AA;
 constexpr word kCmdReadPara = 3;
 constexpr word kCmdReadRow = 4;
 constexpr int kTeachBase = kParaSlots;  // first teach word in the set image
+constexpr int kMaxNrSlot = 6;
 
 // The sixteen parameter slots in block order.
 word *const kSlots[kParaSlots] = {
@@ -20,49 +19,63 @@ word *const kSlots[kParaSlots] = {
     &paraFrei13, &paraFrei14, &paraFrei15, &paraFrei16,
 };
 
-void ClampMaxNr()
+}  // namespace
+
+void VarsToImage(word *image)
 {
+    for (int s = 0; s < kParaSlots; ++s)
+        image[s] = *kSlots[s];
+    for (int r = 0; r < kVecCount; ++r)
+        for (int c = 0; c < kVecWords; ++c)
+            image[kTeachBase + kVecWords * r + c] = paraTeachVec[r][c];
+}
+
+void ImageToVars(const word *image)
+{
+    for (int s = 0; s < kParaSlots; ++s)
+        *kSlots[s] = image[s];
+    for (int r = 0; r < kVecCount; ++r)
+        for (int c = 0; c < kVecWords; ++c)
+            paraTeachVec[r][c] = image[kTeachBase + kVecWords * r + c];
     if (paraMaxNr > anzVec)
         paraMaxNr = anzVec;
 }
 
-}  // namespace
+void ReplyIntoImage(const word *reply, word *image)
+{
+    if (reply[0] != kReplyMarker)
+        return;
+    if (reply[1] == kCmdReadPara) {
+        for (int s = 0; s < kParaSlots; ++s)
+            image[s] = reply[s + 2];
+        if (image[kMaxNrSlot] > anzVec)
+            image[kMaxNrSlot] = anzVec;
+    } else if (reply[1] == kCmdReadRow) {
+        // A row number past the table has nowhere to go: ignore the reply.
+        const word r = reply[2];
+        if (r >= kVecCount)
+            return;
+        for (int c = 0; c < kVecWords; ++c)
+            image[kTeachBase + kVecWords * r + c] = reply[3 + c];
+    }
+}
 
 void CopyVarsToPP()
 {
-    for (int s = 0; s < kParaSlots; ++s)
-        pp[s] = *kSlots[s];
-    for (int r = 0; r < kVecCount; ++r)
-        for (int c = 0; c < kVecWords; ++c)
-            pp[kTeachBase + kVecWords * r + c] = paraTeachVec[r][c];
+    VarsToImage(pp);
 }
 
 void CopyPPtoVars()
 {
-    if (pp[0] != kReplyMarker)
-        return;
-    if (pp[1] == kCmdReadPara) {
-        for (int s = 0; s < kParaSlots; ++s)
-            *kSlots[s] = pp[s + 2];
-        ClampMaxNr();
-    } else if (pp[1] == kCmdReadRow) {
-        // A row number past the table has nowhere to go: ignore the reply.
-        const word r = pp[2];
-        if (r >= kVecCount)
-            return;
-        for (int c = 0; c < kVecWords; ++c)
-            paraTeachVec[r][c] = pp[3 + c];
-    }
+    word image[kSetWords];
+    VarsToImage(image);
+    ReplyIntoImage(pp, image);
+    ImageToVars(image);
 }
 
 void CopyFileParatoVars()
 {
-    for (int s = 0; s < kParaSlots; ++s)
-        *kSlots[s] = pp[s];
-    for (int r = 0; r < kVecCount; ++r)
-        for (int c = 0; c < kVecWords; ++c)
-            paraTeachVec[r][c] = pp[kTeachBase + kVecWords * r + c];
-    ClampMaxNr();
+    ImageToVars(pp);
 }
 
 void CopyDatatoVars()

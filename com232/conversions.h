@@ -1,6 +1,10 @@
 // The four conversions between the named parameter and measurement variables
-// (app/state.h) and the word images of the parameter block and the data frame.
+// (app/state.h) and the word images of the parameter block and the data
+// frame, and the same on a set image of the caller's (kSetWords words: slots
+// 0..15, then the teach table row by row), which touches no variable.
 #pragma once
+
+#include "app/state.h"
 
 namespace orvelle {
 
@@ -15,5 +19,14 @@ void CopyPPtoVars();
 void CopyFileParatoVars();
 // Copies databuf words 2..13 into the twelve measurement variables.
 void CopyDatatoVars();
+
+// The variables as a set image.
+void VarsToImage(word *image);
+// A set image into the variables; paraMaxNr clamped to anzVec.
+void ImageToVars(const word *image);
+// What an 18-word reply (decoded as GetRxBufPara does) brings into a set
+// image, by the rules of CopyPPtoVars: the parameters of a command-3 reply
+// (word 6 clamped to anzVec) or the row a command-4 reply names.
+void ReplyIntoImage(const word *reply, word *image);
 
 }  // namespace orvelle

@@ -4,12 +4,10 @@
 
 #include "app/state.h"
 #include "com232/frame_text.h"
+#include "com232/link_hooks.h"
 #include "com232/link_log.h"
 #include "platform/rs232/rs232.h"
-#include "platform/tcp/tcpsupp.h"
-#include "platform/userint/userint.h"
 #include "platform/utility/utility.h"
-#include "ui/orvelle_uir.h"
 
 namespace orvelle {
 
@@ -23,7 +21,8 @@ void NoteFailure(const char *reason)
     std::snprintf(szReasonTime, sizeof szReasonTime, "%s", TimeStr());
     char line[kReasonBytes + kClockBytes + 2];
     std::snprintf(line, sizeof line, "%s, %s", szReason, szReasonTime);
-    ResetTextBox(interfacepanel, INTERFACEP_DispReason, line);
+    if (linkHooks && linkHooks->reason)
+        linkHooks->reason(line);
     LogNote(szReason);
 }
 

@@ -5,8 +5,9 @@
 
 namespace orvelle {
 
-// Keeps reason in szReason with the time in szReasonTime and shows both on
-// the interface panel's reason line ("<reason>, HH:MM:SS").
+// Keeps reason in szReason with the time in szReasonTime and hands both to
+// the reason hook ("<reason>, HH:MM:SS"; the window's interface panel shows
+// it on its reason line).
 void NoteFailure(const char *reason);
 // Notes why the reply wait that just ended (limit limitS, seconds) is not
 // complete: no answer, too few or too many bytes, or a link that went away.

@@ -9,7 +9,6 @@
 #include "com232/status_display.h"
 #include "com232/transport.h"
 #include "platform/rs232/rs232.h"
-#include "platform/userint/userint.h"
 #include "platform/utility/utility.h"
 
 namespace orvelle {

@@ -5,12 +5,12 @@
 
 #include "app/state.h"
 #include "com232/link_errors.h"
+#include "com232/link_hooks.h"
 #include "com232/link_log.h"
 #include "com232/link_reason.h"
 #include "com232/status_display.h"
 #include "com232/transport.h"
 #include "platform/tcp/tcpsupp.h"
-#include "platform/userint/userint.h"
 #include "platform/utility/utility.h"
 
 namespace orvelle {
@@ -84,10 +84,12 @@ void InitTCP_IP()
     if (tcpcon > 0)
         DisconnectFromTCPServer(g_hconversation);
     tcpcon = 0;
-    SetWaitCursor(1);
+    if (linkHooks && linkHooks->busy)
+        linkHooks->busy(1);
     ret = static_cast<short>(ConnectToTCPServer(&g_hconversation, portNum, ipBuf, ClientTCPCB,
                                                 nullptr, kTcpConnectTimeoutMs));
-    SetWaitCursor(0);
+    if (linkHooks && linkHooks->busy)
+        linkHooks->busy(0);
     if (ret < 0) {
         std::snprintf(szStatus, sizeof szStatus, "%s", TcpErrorText(ret));
         ShowStatus(szStatus);
@@ -119,8 +121,9 @@ int ClientTCPCB(unsigned handle, int event, int, void *)
             DropArrived(handle);
         break;
     case TCP_DISCONNECT:
-        // Mark the link dead before the popup's own event loop runs, so a
-        // wait in progress ends at its next turn instead of going on.
+        // Mark the link dead before the hook runs (the window's popup has
+        // an event loop of its own), so a wait in progress ends at its next
+        // turn instead of going on.
         g_hconversation = 0;
         tcpcon = 0;
         {
@@ -129,7 +132,8 @@ int ClientTCPCB(unsigned handle, int event, int, void *)
             NoteFailure(reason);
         }
         ShowLinkStale(1);
-        MessagePopup("TCP Client", "Server has closed connection!");
+        if (linkHooks && linkHooks->serverClosed)
+            linkHooks->serverClosed();
         break;
     default:
         break;

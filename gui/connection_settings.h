@@ -2,15 +2,16 @@
 // rule, and the connection attempt.
 #pragma once
 
+#include "gui/settings_file.h"
+
 namespace orvelle {
 
-// Reads "ComSettings.cfg" (four lines: protocol, COM port, server, TCP port)
-// into the variables and the interface panel: conSettingsFileName, or, when
-// that does not exist, the file of that name in the program's directory.
-// Without either: RS-232 on COM port 1, the panel untouched. A missing line
-// reads as empty. Saving always writes conSettingsFileName. A protocol other
-// than 0 or 1 leaves the panel's protocol and is described, with the file,
-// the line and the value, in szSettingsProblem ("" when none).
+// Reads "ComSettings.cfg" (ReadConnectionSettings, gui/settings_file.h)
+// into the variables and the interface panel. Without a file: RS-232 on COM
+// port 1, the panel untouched. A protocol other than 0 or 1 leaves the
+// panel's protocol and is described, with the file, the line and the value,
+// in szSettingsProblem ("" when none). Saving always writes
+// conSettingsFileName.
 void GetConnectionSettingsFromFile();
 // The four settings controls into the values Discard brings back.
 void TakeOldConnectionSettings();
@@ -25,8 +26,4 @@ int SaveCommunicationSettings();
 // test; a failed opening ends in SetPopupTimeout. RS-232 closes a TCP
 // connection that is still open.
 void TryToConnect();
-// The leading decimal number of a text as the C library's atoi reads it
-// (blanks, sign, digits; 0 without digits), saturated to the int range.
-int ParseLeadingInt(const char *text);
-
 }  // namespace orvelle

@@ -29,4 +29,11 @@ int DataFilePath(const char *folder, const char *name, char (&path)[kPathBytes])
     return 0;
 }
 
+void InitDataFilePaths()
+{
+    GetDataFolder(proj_dir);
+    DataFilePath(proj_dir, kServerHistoryFile, ipComboBoxFileName);
+    DataFilePath(proj_dir, kComSettingsFile, conSettingsFileName);
+}
+
 }  // namespace orvelle

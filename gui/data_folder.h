@@ -8,6 +8,8 @@ namespace orvelle {
 // The name of the program's folder in the user's data folder and under an
 // installation's share/.
 constexpr const char *kDataFolderName = "orvelle";
+constexpr const char *kComSettingsFile = "ComSettings.cfg";
+constexpr const char *kServerHistoryFile = "IPComboBox.cfg";
 
 // The folder that holds "ComSettings.cfg", "IPComboBox.cfg", the proposed
 // record file, and where the file dialogs open. It is the program's own
@@ -24,5 +26,10 @@ int GetDataFolder(char (&dir)[kPathBytes]);
 // Joins the data folder `folder`, the separator and `name` into path. Returns
 // 0, or -1 when the result does not fit (path then holds "").
 int DataFilePath(const char *folder, const char *name, char (&path)[kPathBytes]);
+
+// proj_dir from GetDataFolder, and in it the full names of the settings
+// files (conSettingsFileName, ipComboBoxFileName), joined with the
+// platform's separator: a backslash would name a different file here.
+void InitDataFilePaths();
 
 }  // namespace orvelle

@@ -2,9 +2,9 @@
 // values, one per line in a five-character column, CR LF.
 #pragma once
 
-namespace orvelle {
+#include "gui/param_file_io.h"
 
-constexpr int kParamFileFieldWidth = 5;
+namespace orvelle {
 
 // Asks for a file; on a choice saves the panels' parameter set into it. A
 // failed save keeps the old file and says so in a popup.

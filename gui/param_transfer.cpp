@@ -1,157 +1,27 @@
 #include "gui/param_transfer.h"
 
-#include <cstdio>
-
 #include "app/state.h"
 #include "com232/conversions.h"
-#include "com232/frame.h"
-#include "com232/link_reason.h"
-#include "com232/reply_check.h"
-#include "com232/transport.h"
-#include "gui/link_test.h"
 #include "gui/panel_binding.h"
-#include "platform/userint/userint.h"
 
 namespace orvelle {
 
-namespace {
-constexpr int kEchoWordsPara = 18;
-constexpr int kEchoWordsRow = 6;
-constexpr int kEchoWordsCommand = 2;
-constexpr int kWhereBytes = 32;  // "read row 30"
-
-void SendCommand(word command, word row)
-{
-    order = command;
-    FillTxBuf(command, row, 0, 0);
-    SendFrame(kTcpWriteTimeoutMs);
-}
-}  // namespace
-
-void CheckEcho(int words)
-{
-    ArmReply();
-    WaitReply(kReplyLimitS);
-    if (bytesToRead != 0) {
-        SetPopupTimeout();
-        return;
-    }
-    comecho = 1;
-    if (szReadBuf[0] != 0x00 || static_cast<unsigned char>(szReadBuf[1]) != 0xAA)
-        comecho = 0;
-    for (int k = 2; k < 2 * words; ++k)
-        if (szReadBuf[k] != szWriteBuf[k])
-            comecho = 0;
-    if (comecho == 0) {
-        NoteEchoFailure(words);
-        SetPopupTimeout();
-    }
-}
-
-void Befehl3plus4()
-{
-    FlushQueues();
-    ArmReply();
-    SendFrame(kTcpWriteTimeoutMs);
-    WaitReply(kReplyLimitS);
-    if (bytesToRead != 0) {
-        SetPopupTimeout();
-        return;
-    }
-    GetRxBufPara();
-    // A reply that answers another command (a stray frame, a late echo,
-    // garbage) fails the read; taken as good it would refresh the panels.
-    // A row reply goes to the row it names. Naming another row than the one
-    // asked for shows replies running behind requests: every later reply
-    // would come one late and the last row never, so the read fails there.
-    char why[kReasonBytes];
-    const int check = CheckReadReply(szWriteBuf, szReadBuf, why, sizeof why);
-    if (check == kReplyAnswers || check == kReplyWrongRow)
-        CopyPPtoVars();
-    if (check != kReplyAnswers) {
-        NoteFailure(why);
-        SetPopupTimeout();
-    }
-}
-
-namespace {
-
-// A read ends after the exchange in flight once the program is ending; it
-// counts as failed, so nothing takes the rows read so far for a whole set.
-bool ReadCut(const char *where)
-{
-    if (!quitting)
-        return false;
-    if (comecho == 1) {
-        char why[kReasonBytes];
-        std::snprintf(why, sizeof why, "read stopped after %s: the program is closing", where);
-        NoteFailure(why);
-        comecho = 0;
-    }
-    return true;
-}
-
-void SendParaFrames()
+void SendPara()
 {
     poll = 0;
     GetPanelValues();
     CopyVarsToPP();
-    FlushQueues();
-    SendCommand(kCmdWritePara, 0);
-    CheckEcho(kEchoWordsPara);
-    if (comecho == 0)
-        return;
-    for (word r = 0; r < anzVec; ++r) {
-        ProcessSystemEvents();
-        SendCommand(kCmdWriteRow, r);
-        CheckEcho(kEchoWordsRow);
-        if (comecho == 0)
-            return;
-    }
-    if (target == EEPROM) {
-        SendCommand(kCmdStoreEeprom, 0);
-        CheckEcho(kEchoWordsCommand);
-    }
-}
-
-}  // namespace
-
-void SendPara()
-{
-    // A write is never cut short, not even by the end of the program: the
-    // sensor would keep a mixed set.
-    writing = 1;
-    SendParaFrames();
-    writing = 0;
+    WriteParaSet(pp, target == EEPROM);
 }
 
 void GetPara()
 {
-    poll = 0;
-    comecho = 1;
-    FlushQueues();
-    if (target == EEPROM) {
-        SendCommand(kCmdSelectEeprom, 0);
-        CheckEcho(kEchoWordsCommand);
-        if (comecho == 0 || ReadCut("select EEPROM"))
-            return;
-    }
-    order = kCmdReadPara;
-    FillTxBuf(order, 0, 0, 0);
-    Befehl3plus4();
-    if (ReadCut("read parameters"))
+    word image[kSetWords];
+    VarsToImage(image);
+    const int read = ReadParaSet(target == EEPROM, image);
+    ImageToVars(image);
+    if (read < 0)
         return;
-    for (word r = 0; r < anzVec; ++r) {
-        order = kCmdReadRow;
-        FillTxBuf(order, r, 0, 0);
-        Befehl3plus4();
-        if (comecho == 0)
-            return;
-        char where[kWhereBytes];
-        std::snprintf(where, sizeof where, "read row %u", r);
-        if (r + 1 < anzVec && ReadCut(where))
-            return;
-    }
     SetPanelValues();
     InitEval();
     InitChannelMode();

@@ -1,71 +1,25 @@
 #include "gui/polling.h"
 
-#include <cstdio>
-
-#include "app/state.h"
-#include "com232/conversions.h"
-#include "com232/frame.h"
-#include "com232/link_reason.h"
-#include "com232/reply_check.h"
-#include "com232/transport.h"
-#include "gui/link_test.h"
 #include "gui/live_display.h"
 #include "gui/main_graphs.h"
 #include "gui/teach_table.h"
-#include "platform/userint/userint.h"
-#include "platform/utility/utility.h"
 
 namespace orvelle {
 
-int GetDataFrame(char *why, std::size_t whySize)
+namespace {
+
+void ShowPolledFrame()
 {
-    FlushQueues();
-    ArmReply();
-    SendFrame(kTcpWriteTimeoutMs);
-    WaitReply(kReplyLimitS);
-    if (bytesToRead != 0)
-        return kDataMissing;
-    // Only a data frame counts: a late echo or garbage is no frame at all.
-    char reason[kReasonBytes];
-    if (CheckReadReply(szWriteBuf, szReadBuf, reason, sizeof reason) == kReplyAnswers)
-        return kDataFrame;
-    if (why && whySize > 0)
-        std::snprintf(why, whySize, "%s", reason);
-    bytesToRead = kFrameBytes;
-    return kDataWrong;
+    SetPanelData();
+    ShowGraph();
 }
 
-void StopAutoSend()
-{
-    order = kCmdAutoSend;
-    FillTxBuf(order, 0, 0, 0);
-    FlushQueues();
-    SendFrame(kTcpWriteTimeoutMs);
-}
+}  // namespace
 
 void GetData()
 {
-    poll = 1;
-    FlushQueues();
     SetToleranceRangeSymmetry();
-    while (poll == 1) {
-        order = kCmdReadData;
-        FillTxBuf(order, 0, 0, 0);
-        char why[kReasonBytes];
-        const int outcome = GetDataFrame(why, sizeof why);
-        if (outcome == kDataFrame) {
-            GetRxBufData();
-            CopyDatatoVars();
-            SetPanelData();
-            ShowGraph();
-        } else {
-            if (outcome == kDataWrong)
-                NoteFailure(why);
-            SetPopupTimeout();
-        }
-        ProcessSystemEvents();
-        Sleep(kPollPauseMs);
-    }
+    PollData(ShowPolledFrame);
 }
 
 }  // namespace orvelle

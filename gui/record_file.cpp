@@ -43,15 +43,34 @@ int WriteFileHeader()
     return AppendToFile(file_name, kRecordHeader, static_cast<int>(std::strlen(kRecordHeader)));
 }
 
-int ToFile()
+int FormatRecordLineNow(char *line, int size)
 {
     const word values[kRecordValues] = {dataChL,  dataChC,  dataChR, dataDensity,
                                         dataSym1, dataSym2, dataVec, dataTemp};
+    return FormatRecordLine(values, DateStr(), TimeStr(), line, size);
+}
+
+int ToFile()
+{
     char line[kRecordLineBytes];
-    const int n = FormatRecordLine(values, DateStr(), TimeStr(), line, sizeof line);
+    const int n = FormatRecordLineNow(line, sizeof line);
     if (n < 0)
         return -1;
     return AppendToFile(file_name, line, n);
+}
+
+int StartRecordFileAt(const char *path, int existing, const char *header,
+                      char (&backup)[kRecordBackupBytes])
+{
+    std::snprintf(backup, sizeof backup, "%s%s", path, kRecordBackupSuffix);
+    if (existing && RenameFile(path, backup) < 0)
+        return kRecordNoBackup;
+    if (AppendToFile(path, header, static_cast<int>(std::strlen(header))) < 0) {
+        if (existing)
+            RenameFile(backup, path);
+        return kRecordNoHeader;
+    }
+    return 0;
 }
 
 }  // namespace orvelle

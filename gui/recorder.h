@@ -5,6 +5,8 @@
 // share the run flag poll with the live polling.
 #pragma once
 
+#include "gui/record_run.h"
+
 namespace orvelle {
 
 struct RecordEnd;
@@ -58,9 +60,9 @@ void ProposeRecordFile();
 void WriteRecordLine();
 // reclost back to 0, the panel's lost-lines note hidden.
 void ResetLostLines();
-// One reply or frame that was no whole data frame: counted in recdropped and
-// shown on the panel at once ("DROPPED: n").
-void CountDroppedFrame();
+// Shows recdropped, the replies and frames that were no whole data frame,
+// on the panel at once ("DROPPED: n").
+void ShowDroppedFrames();
 // recdropped back to 0, the panel's dropped-frames note hidden.
 void ResetDroppedFrames();
 // The closing message of a recording (FormatRecordEnd) in a popup; on the
@@ -71,21 +73,19 @@ void ShowRecordEnd(const RecordEnd *end);
 // Modes 0 and 1 after the start button: confirmation, the loop, the
 // closing popup. The caller dims the transfer controls around it.
 void Record();
-// The loop of modes 0 and 1: one requested frame per interval, written and
-// shown, until poll is cleared, the count of cycles is reached or a reply
-// times out (a time-out writes no line and ends the recording). A reply that
-// came but is no data frame writes no line, counts as dropped and the
-// recording goes on. The account goes to *end.
+// The loop of modes 0 and 1 (RunTimedRecord, record_run.h): one requested
+// frame per interval, written and shown, until poll is cleared, the count of
+// cycles is reached or a reply times out (a time-out writes no line and ends
+// the recording). A reply that came but is no data frame writes no line,
+// counts as dropped and the recording goes on. The account goes to *end.
 void RecordFrame(RecordEnd *end);
-// Waits until zeitint seconds have passed since recstart, processing
-// events; returns at once when poll is cleared.
-void SlowDown();
 // Mode 3 after its start button: confirmation, the loop, the closing popup.
 void StartTriggeredRecord();
-// The loop of mode 3: automatic sending on; every whole data frame the
-// sensor sends is written and shown, anything else is dropped and counted,
-// until poll is cleared or the link is gone; then automatic sending off and
-// the frames still arriving decided. The account goes to *end.
+// The loop of mode 3 (RunTriggeredRecord, record_run.h): automatic sending
+// on; every whole data frame the sensor sends is written and shown,
+// anything else is dropped and counted, until poll is cleared or the link is
+// gone; then automatic sending off and the frames still arriving decided.
+// The account goes to *end.
 void TriggeredRecord(RecordEnd *end);
 // Mode 2: the current values written once and added to the graph panel,
 // when they are live; values of a failed link (stale) write nothing, and a

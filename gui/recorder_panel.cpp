@@ -25,8 +25,6 @@ constexpr int kNoteBytes = 48;
 constexpr int kMessageBytes = kPathBytes + 160;
 // Room to see that a path typed into DispRecFile does not fit file_name.
 constexpr int kBoxLineBytes = 4 * kPathBytes;
-constexpr char kBackupSuffix[] = ".bak";
-constexpr int kBackupBytes = kPathBytes + sizeof kBackupSuffix;
 
 // Which modes show a control: bit m for mode m.
 struct ModeView {
@@ -73,21 +71,20 @@ void ReportUnwritableFile()
 void ShowBackupNote(const char *backup)
 {
     const char *slash = std::strrchr(backup, '/');
-    char note[kBackupBytes + 24];
+    char note[kRecordBackupBytes + 24];
     std::snprintf(note, sizeof note, "OLD LINES KEPT IN\n%s", slash ? slash + 1 : backup);
     SetCtrlVal(recpanel, RECP_DispBackupNote, note);
     SetCtrlAttribute(recpanel, RECP_DispBackupNote, ATTR_VISIBLE, 1);
 }
 
-// A confirmed existing file starts anew, but its lines are first moved
-// aside to file_name.bak (an older backup goes): no answer given by habit
-// costs a recording. Writes the header. 0, or -1 with the file as it was.
+// A confirmed existing file starts anew, its lines kept in file_name.bak,
+// with the header. 0, or -1 with the file as it was.
 int StartRecordFile(bool existing)
 {
-    char backup[kBackupBytes];
-    std::snprintf(backup, sizeof backup, "%s%s", file_name, kBackupSuffix);
-    if (existing && RenameFile(file_name, backup) < 0) {
-        char text[kMessageBytes + kBackupBytes];
+    char backup[kRecordBackupBytes];
+    const int started = StartRecordFileAt(file_name, existing ? 1 : 0, kRecordHeader, backup);
+    if (started == kRecordNoBackup) {
+        char text[kMessageBytes + kRecordBackupBytes];
         std::snprintf(text, sizeof text,
                       "The old lines could not be moved aside to\n%s\nThe record file %s "
                       "is unchanged.",
@@ -95,9 +92,7 @@ int StartRecordFile(bool existing)
         MessagePopup(kRecTitle, text);
         return -1;
     }
-    if (WriteFileHeader() < 0) {
-        if (existing)
-            RenameFile(backup, file_name);
+    if (started == kRecordNoHeader) {
         ReportUnwritableFile();
         return -1;
     }
@@ -207,9 +202,8 @@ void ResetLostLines()
     SetCtrlAttribute(recpanel, RECP_DispLostLines, ATTR_VISIBLE, 0);
 }
 
-void CountDroppedFrame()
+void ShowDroppedFrames()
 {
-    ++recdropped;
     ShowCountNote(RECP_DispDropped, "DROPPED", recdropped);
 }
 

@@ -40,11 +40,7 @@ void ReportSettingsProblem()
 void InitAll()
 {
     InitStateValues();
-    GetDataFolder(proj_dir);
-    // Joined with the platform's separator: a backslash would name a
-    // different file here.
-    DataFilePath(proj_dir, kServerHistoryFile, ipComboBoxFileName);
-    DataFilePath(proj_dir, kComSettingsFile, conSettingsFileName);
+    InitDataFilePaths();
     ProposeRecordFile();
     SetCtrlVal(datapanel, DATAP_DispStatus, "InitVars");
     DispVis();

@@ -3,9 +3,6 @@
 
 namespace orvelle {
 
-constexpr const char *kComSettingsFile = "ComSettings.cfg";
-constexpr const char *kServerHistoryFile = "IPComboBox.cfg";
-
 // Start values, the settings file names, the start-up displays, the
 // banner, the parameter panel's initial set, the server combo box with its
 // history, the port list, the connection settings (also as the values
