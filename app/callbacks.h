@@ -13,7 +13,7 @@
     /* parameter panel */                                                                  \
     X(CBF_SlidePower) X(CBF_EditChannelMode) X(CBF_EditAverage) X(CBF_Evalmode)            \
     X(CBF_EditHold) X(CBF_EditIntlim) X(CBF_EditMaxNo) X(CBF_EditOutmode)                  \
-    X(CBF_EditTrigger) X(CBF_ExternTeach)                                                  \
+    X(CBF_EditTrigger) X(CBF_ExternTeach) X(CBF_UnsentNote)                                \
     /* teach table */                                                                      \
     X(CBF_GridCtt) X(CBF_EditNo) X(CBF_RadioInc) X(CBF_ButtonTeachDataTo)                  \
     X(CBF_ButtonResetTable)                                                                \

@@ -7,6 +7,7 @@
 #include "app/state.h"
 #include "gui/connection_settings.h"
 #include "gui/server_history.h"
+#include "gui/unsent_changes.h"
 #include "gui/work_area.h"
 #include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
@@ -25,6 +26,25 @@ constexpr int kSaveFailedBytes = kPathBytes + 128;
 void DimAccept()
 {
     SetCtrlAttribute(interfacepanel, INTERFACEP_ButtonAccept, ATTR_DIMMED, 1);
+}
+
+// Connects with the settings on the panel. The connection test reads the
+// sensor's set into the panels; changes not yet sent are asked about first,
+// and a no connects all the same without reading over them.
+void ConnectAsking(const char *button)
+{
+    char replacing[80];
+    std::snprintf(replacing, sizeof replacing, "%s reads the sensor's values once connected",
+                  button);
+    keepUnsent = AskBeforeReplacingUnsent(replacing,
+                                          "No connects all the same and leaves the panels as "
+                                          "they are.")
+                     ? 0
+                     : 1;
+    SetButtonsDimmed(1);
+    TryToConnect();
+    SetButtonsDimmed(0);
+    keepUnsent = 0;
 }
 }  // namespace
 
@@ -78,9 +98,7 @@ int CBF_StringIpAdress(int, int, int event, void *, int, int)
 int CBF_ButtonTryToConnect(int, int, int event, void *, int, int)
 {
     if (event == EVENT_COMMIT) {
-        SetButtonsDimmed(1);
-        TryToConnect();
-        SetButtonsDimmed(0);
+        ConnectAsking("TRY TO CONNECT");
     } else if (event == EVENT_RIGHT_CLICK) {
         ShowHelp(InfoButtonTryToConnect);
     }
@@ -115,10 +133,8 @@ int CBF_ButtonDiscard(int, int, int event, void *, int, int)
         SetCtrlVal(interfacepanel, INTERFACEP_StringIpAdress, ipBufOld);
         SetCtrlVal(interfacepanel, INTERFACEP_StringPortNumber, portNumStrOld);
         DimAccept();
-        SetButtonsDimmed(1);
         InitConnectPanel();
-        TryToConnect();
-        SetButtonsDimmed(0);
+        ConnectAsking("DISCARD");
     } else if (event == EVENT_RIGHT_CLICK) {
         ShowHelp(InfoButtonDiscard);
     }

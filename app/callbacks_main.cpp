@@ -11,6 +11,7 @@
 #include "gui/param_transfer.h"
 #include "gui/polling.h"
 #include "gui/transfer_status.h"
+#include "gui/unsent_changes.h"
 #include "gui/work_area.h"
 #include "gui/link_test.h"
 #include "platform/userint/userint.h"
@@ -146,6 +147,14 @@ int CBF_ButtonSend(int, int, int event, void *, int, int)
 int CBF_ButtonGet(int, int, int event, void *, int, int)
 {
     if (event == EVENT_COMMIT) {
+        if (target != DATFILE &&
+            !AskBeforeReplacingUnsent(target == EEPROM ? "GET reads the sensor's EEPROM"
+                                                       : "GET reads the sensor's RAM",
+                                      "No leaves the panels as they are and asks the sensor "
+                                      "nothing.")) {
+            ShowTransferStatus("GET not done: the panels keep what was not sent", 0);
+            return 0;
+        }
         SetButtonsDimmed(1);
         if (target == DATFILE) {
             ReadParaFromFile();

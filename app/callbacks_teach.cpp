@@ -3,6 +3,7 @@
 #include "app/help_texts.h"
 #include "app/state.h"
 #include "gui/teach_table.h"
+#include "gui/unsent_changes.h"
 #include "platform/userint/userint.h"
 
 namespace orvelle {
@@ -17,6 +18,7 @@ int CBF_ButtonTeachDataTo(int, int, int event, void *, int, int)
     if (event == EVENT_COMMIT) {
         TeachDataTo();
         SetToleranceRangeSymmetry();
+        UpdateUnsentMarks();
     } else if (event == EVENT_RIGHT_CLICK) {
         ShowHelp(InfoButtonTeachDataTo);
     }
@@ -25,10 +27,12 @@ int CBF_ButtonTeachDataTo(int, int, int event, void *, int, int)
 
 int CBF_ButtonResetTable(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_COMMIT)
+    if (event == EVENT_COMMIT) {
         ResetTable();
-    else if (event == EVENT_RIGHT_CLICK)
+        UpdateUnsentMarks();
+    } else if (event == EVENT_RIGHT_CLICK) {
         ShowHelp(InfoButtonResetTable);
+    }
     return 0;
 }
 
@@ -43,12 +47,15 @@ int CBF_EditNo(int, int, int event, void *, int, int)
 
 ORVELLE_HELP_CALLBACK(CBF_RadioInc, InfoRadioInc)
 
-// An operator's edit of a cell ends live polling after the current frame;
-// values the program writes raise no event and leave it running.
+// An operator's edit of a cell ends live polling after the current frame
+// and is marked as not sent; values the program writes raise no event and
+// leave it running.
 int CBF_GridCtt(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_VAL_CHANGED)
+    if (event == EVENT_VAL_CHANGED) {
         poll = 0;
+        UpdateUnsentMarks();
+    }
     return 0;
 }
 

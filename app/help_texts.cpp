@@ -77,6 +77,10 @@ const char InfoButtonPauseLog[] =
     " Hold the view of the link log still. \n Frames are still logged; they show when PAUSE "
     "is released. ";
 const char InfoButtonSaveLog[] = " Save the lines of the link log in a text file. ";
+const char InfoUnsentNote[] =
+    " This panel holds values the sensor does not have yet: \n they were changed since the "
+    "last GET or SEND. \n SEND (F9) transfers them. A GET, TRY TO CONNECT or DISCARD \n asks "
+    "before it replaces them. ";
 
 void ShowHelp(const char *text)
 {

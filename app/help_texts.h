@@ -72,6 +72,8 @@ extern const char InfoEditID[];
 extern const char InfoButtonLinkLog[];
 extern const char InfoButtonPauseLog[];
 extern const char InfoButtonSaveLog[];
+// The note on panels holding changes not yet sent.
+extern const char InfoUnsentNote[];
 
 // Shows a help text in a popup titled "INFO!".
 void ShowHelp(const char *text);

@@ -100,6 +100,7 @@ const HelpEntry kHelp[] = {
     {"CBF_ButtonLinkLog", InfoButtonLinkLog},
     {"CBF_ButtonPauseLog", InfoButtonPauseLog},
     {"CBF_ButtonSaveLog", InfoButtonSaveLog},
+    {"CBF_UnsentNote", InfoUnsentNote},
 };
 
 const char *HelpOfCallback(const char *callback)

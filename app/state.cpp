@@ -77,6 +77,8 @@ char szFrameTime[kClockBytes];
 word quitting;
 int quitSignal;
 word writing;
+word syncedSet[kSetWords];
+word unsentPara, unsentTeach, keepUnsent;
 
 // ---- link log ----
 word linkLogOpen;
@@ -107,6 +109,7 @@ void InitStateValues()
     quitting = 0;
     quitSignal = 0;
     writing = 0;
+    keepUnsent = 0;
     linkPeer[0] = '\0';
     linkReplyLimitS = kReplyLimitS;
     linkIdLimitTcpS = kTestReplyLimitTcpS;

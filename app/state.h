@@ -161,6 +161,11 @@ extern word quitting;      // 1 once the program is ending (window closed, termi
                            // signal): a read ends after the exchange in flight, a write finishes
 extern int quitSignal;     // the termination signal that ends the program; 0 for none
 extern word writing;       // 1 while a parameter write to the sensor runs
+extern word syncedSet[kSetWords];  // the set as the panels showed it after the last complete
+                                   // read, or as it was last sent (sensor or file)
+extern word unsentPara;    // 1 while the parameter panel differs from syncedSet
+extern word unsentTeach;   // 1 while the teach table differs from syncedSet
+extern word keepUnsent;    // 1 while a connection attempt must not read over unsent changes
 
 // ---- link log ---------------------------------------------------------------------
 extern word linkLogOpen;          // 1 while the link log window is open and lines are kept

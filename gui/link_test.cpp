@@ -4,6 +4,7 @@
 #include "com232/link_reason.h"
 #include "gui/param_transfer.h"
 #include "gui/transfer_status.h"
+#include "gui/unsent_changes.h"
 #include "platform/rs232/rs232.h"
 #include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
@@ -33,6 +34,10 @@ void CheckComLine()
         return;
     }
     ShowStatus(version);
+    if (keepUnsent && (unsentPara || unsentTeach)) {
+        ReportSetNotRead();
+        return;
+    }
     GetPara();
     ReportSensorTransfer(0);
     if (comecho == 1)

@@ -12,6 +12,8 @@ namespace orvelle {
 // for the identification text (5.0 s over TCP, 3.0 s over RS-232), shows it
 // in both status displays and reads the parameter set; undims Accept when
 // every reply was confirmed. Without an identification: SetPopupTimeout.
+// With keepUnsent 1 and changes not yet sent, the set is not read and the
+// transfer line says so.
 void CheckComLine();
 
 }  // namespace orvelle

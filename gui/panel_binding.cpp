@@ -51,6 +51,18 @@ void SetPanelValues()
                             paraTeachVec[row - 1][col - 1]);
 }
 
+void PanelSetImage(word (&image)[kSetWords])
+{
+    int w = 0;
+    for (const Binding &b : kParaBindings)
+        GetCtrlVal(parapanel, b.ctrl, &image[w++]);
+    for (word spare : {paraFrei11, paraFrei12, paraFrei13, paraFrei14, paraFrei15, paraFrei16})
+        image[w++] = spare;
+    for (int row = 1; row <= kVecCount; ++row)
+        for (int col = 1; col <= kVecWords; ++col)
+            GetTableCellVal(ttpanel, TTP_GridCtt, MakePoint(col, row), &image[w++]);
+}
+
 void CheckVectorCount()
 {
     if (paraMaxNr > anzOut && paraOutMode != kOutBinary)

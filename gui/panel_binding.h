@@ -2,6 +2,8 @@
 // and the panel state that depends on it.
 #pragma once
 
+#include "app/state.h"
+
 namespace orvelle {
 
 constexpr int kRowLabelChecked = 0x008000;    // rows the sensor checks
@@ -11,6 +13,10 @@ constexpr int kRowLabelUnchecked = 0xFF0000;  // rows it does not
 void GetPanelValues();
 // Variables to panels, in the same order; values only, no events.
 void SetPanelValues();
+// The set as the panels show it, in file order: the ten parameter controls,
+// the spare words as the variables hold them, the 31 x 6 cells. Only reads
+// the controls; no variable changes.
+void PanelSetImage(word (&image)[kSetWords]);
 // Evaluation mode: present-maximum displays; then InitExteach, InitTrigger,
 // the vector-count warning and the row-label colours.
 void InitEval();

@@ -8,6 +8,7 @@
 #include "gui/panel_binding.h"
 #include "gui/param_file_io.h"
 #include "gui/transfer_status.h"
+#include "gui/unsent_changes.h"
 #include "platform/formatio/formatio.h"
 #include "platform/userint/userint.h"
 
@@ -45,6 +46,8 @@ void SendParaToFile()
                       "is unchanged.",
                       file_name);
         MessagePopup("ATTENTION!", text);
+    } else {
+        TakeSentSet(pp);
     }
     ReportFileTransfer(1, result >= 0, nullptr);
 }
@@ -61,11 +64,19 @@ void ReadParaFromFile()
         ReportFileTransfer(0, 0, problem);
         return;
     }
+    char replacing[kPathBytes + 40];
+    std::snprintf(replacing, sizeof replacing, "Loading %s reads the file's values",
+                  std::strrchr(file_name, '/') ? std::strrchr(file_name, '/') + 1 : file_name);
+    if (!AskBeforeReplacingUnsent(replacing, "No leaves the panels as they are.")) {
+        ShowTransferStatus("Parameter file not loaded: the panels keep what was not sent", 0);
+        return;
+    }
     std::memcpy(pp, image, sizeof(word) * anzpara);
     CopyFileParatoVars();
     SetPanelValues();
     InitEval();
     InitChannelMode();
+    TakeShownSet();
     ReportFileTransfer(0, 1, nullptr);
 }
 

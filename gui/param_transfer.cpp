@@ -3,6 +3,7 @@
 #include "app/state.h"
 #include "com232/conversions.h"
 #include "gui/panel_binding.h"
+#include "gui/unsent_changes.h"
 
 namespace orvelle {
 
@@ -11,7 +12,8 @@ void SendPara()
     poll = 0;
     GetPanelValues();
     CopyVarsToPP();
-    WriteParaSet(pp, target == EEPROM);
+    if (WriteParaSet(pp, target == EEPROM) == 0)
+        TakeSentSet(pp);
 }
 
 void GetPara()
@@ -25,6 +27,7 @@ void GetPara()
     SetPanelValues();
     InitEval();
     InitChannelMode();
+    TakeShownSet();
 }
 
 }  // namespace orvelle

@@ -12,6 +12,7 @@
 #include "gui/port_list.h"
 #include "gui/recorder.h"
 #include "gui/server_history.h"
+#include "gui/unsent_changes.h"
 #include "gui/work_area.h"
 #include "logo/logo.h"
 #include "platform/userint/userint.h"
@@ -47,6 +48,7 @@ void InitAll()
     ShowLinkStale(1);  // nothing measured yet
     ShowLogo({mainpanel, MAINP_LogoBox, MAINP_LogoPicture}, kMakerLogoVariant);
     GetPanelValues();
+    TakeShownSet();
     InitServerHistory();
     ShowComPortList();
     GetConnectionSettingsFromFile();

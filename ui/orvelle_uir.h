@@ -46,6 +46,7 @@ enum ParapCtrl : int {
     PARAP_EditOutmode,
     PARAP_EditTrigger,
     PARAP_ExternTeach,
+    PARAP_UnsentNote,      // shown while the panel holds values not yet sent
 };
 
 enum TtpCtrl : int {
@@ -54,6 +55,7 @@ enum TtpCtrl : int {
     TTP_RadioInc,
     TTP_ButtonTeachDataTo,
     TTP_ButtonResetTable,
+    TTP_UnsentNote,        // shown while the table holds values not yet sent
 };
 
 enum DatapCtrl : int {

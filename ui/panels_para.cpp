@@ -97,6 +97,11 @@ const CtrlDesc kCtrls[] = {
      .label = "EXTERN TEACH", .top = kRow1 + 4 * kRowStep, .left = kColL,
      .width = kColWidth, .height = kCtrlHeight, .callback = "CBF_ExternTeach",
      .dataType = kU16, .initial = 0, .items = kExternTeachItems, .numItems = 2},
+
+    {.id = PARAP_UnsentNote, .kind = CTRL_TEXT_MSG, .name = "UnsentNote", .label = "",
+     .top = kNoteTop, .left = kColR, .width = kColWidth, .height = kNoteHeight,
+     .callback = "CBF_UnsentNote", .dataType = VAL_STRING, .initialText = "\u25CF NOT SENT",
+     .textColor = kNoteColor, .visible = 0},
 };
 
 }  // namespace

@@ -47,6 +47,11 @@ const CtrlDesc kCtrls[] = {
      .initial = kResetCell, .pointSize = kTablePoints, .rows = kVectors,
      .columns = kWordsPerVector,
      .columnLabels = "DENS|TOL|SYM1|TOL|SYM2|TOL"},
+
+    {.id = TTP_UnsentNote, .kind = CTRL_TEXT_MSG, .name = "UnsentNote", .label = "",
+     .top = kNoteTop, .left = kColR, .width = kColWidth, .height = kNoteHeight,
+     .callback = "CBF_UnsentNote", .dataType = VAL_STRING, .initialText = "\u25CF NOT SENT",
+     .textColor = kNoteColor, .visible = 0},
 };
 
 }  // namespace

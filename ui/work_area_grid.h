@@ -10,4 +10,9 @@ constexpr int kColL = 10, kColR = 142, kColWidth = 120, kFullWidth = 252;
 constexpr int kCtrlHeight = 22;
 constexpr int kButtonHeight = 28;
 
+// The note "NOT SENT" in the top right corner of the parameter panel and the
+// teach table, above their first row of controls.
+constexpr int kNoteTop = 3, kNoteHeight = 18;
+constexpr int kNoteColor = 0xC04000;
+
 }  // namespace work_area

@@ -210,6 +210,20 @@ TEST_F(UiLayout, WorkAreaPanelsAreClean)
     Grab(uitest::PanelWidget(p.main), "main_teach");
     Grab(uitest::PanelWidget(p.teach), "teach");
 
+    // Both marked as holding changes not yet sent, as the program marks them.
+    SetVisible(p.para, {PARAP_UnsentNote}, 1);
+    SetVisible(p.teach, {TTP_UnsentNote}, 1);
+    SetCtrlAttribute(p.main, MAINP_ButtonPara, ATTR_LABEL_TEXT, "PARAMETER \u25CF");
+    SetCtrlAttribute(p.main, MAINP_ButtonTeachTable, ATTR_LABEL_TEXT, "TEACH TABLE \u25CF");
+    CheckView(TTP, "teach table, not sent");
+    CheckView(MAINP, "main window, not sent");
+    Grab(uitest::PanelWidget(p.main), "main_teach_unsent");
+    ShowWorkArea(p.para);
+    CheckView(PARAP, "parameters, not sent");
+    Grab(uitest::PanelWidget(p.main), "main_parameter_unsent");
+    SetVisible(p.para, {PARAP_UnsentNote}, 0);
+    SetVisible(p.teach, {TTP_UnsentNote}, 0);
+
     ShowWorkArea(p.iface);
     CheckView(INTERFACEP, "interface, TCP/IP");
     Grab(uitest::PanelWidget(p.main), "main_interface");

@@ -23,7 +23,7 @@ const char *const kCallbackNames[] = {
     "CBF_ButtonGo", "CBF_ButtonStop",
     "CBF_SlidePower", "CBF_EditChannelMode", "CBF_EditAverage", "CBF_Evalmode",
     "CBF_EditHold", "CBF_EditIntlim", "CBF_EditMaxNo", "CBF_EditOutmode", "CBF_EditTrigger",
-    "CBF_ExternTeach",
+    "CBF_ExternTeach", "CBF_UnsentNote",
     "CBF_GridCtt", "CBF_EditNo", "CBF_RadioInc", "CBF_ButtonTeachDataTo",
     "CBF_ButtonResetTable",
     "CBF_SelectSource", "CBF_DispChL", "CBF_DispChC", "CBF_DispChR", "CBF_BarChL",
