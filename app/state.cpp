@@ -57,6 +57,7 @@ char file_name[kPathBytes];
 char ipComboBoxFileName[kPathBytes];
 char conSettingsFileName[kPathBytes];
 int historyUnsaved;
+char dialogFolder[kFileKinds][kPathBytes];
 
 // ---- display ----
 double rawBuf[kHistoryValues];

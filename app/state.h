@@ -128,6 +128,9 @@ extern char file_name[kPathBytes];           // last parameter or record file ch
 extern char ipComboBoxFileName[kPathBytes];  // server history file
 extern char conSettingsFileName[kPathBytes]; // connection settings file
 extern int historyUnsaved;  // 1 once the server history could not be saved (told once)
+// The kinds of file the dialogs ask for; each opens where its kind was chosen last.
+enum FileKind : int { kParameterFiles, kRecordFiles, kPictureFiles, kTextFiles, kFileKinds };
+extern char dialogFolder[kFileKinds][kPathBytes];  // folder of the file last chosen per kind; "" none
 
 // ---- display -----------------------------------------------------------------------
 extern double rawBuf[kHistoryValues];      // last 100 raw samples, oldest first

@@ -5,6 +5,7 @@
 
 #include "app/state.h"
 #include "com232/link_log.h"
+#include "gui/file_folders.h"
 #include "gui/transfer_status.h"
 #include "platform/formatio/formatio.h"
 #include "platform/userint/userint.h"
@@ -126,9 +127,10 @@ void RefreshLinkLog()
 void SaveLinkLog()
 {
     char path[kPathBytes] = "";
-    if (FileSelectPopup(proj_dir, "LinkLog.txt", "*.txt", "Link log", VAL_SAVE_BUTTON, 0, 0, 1, 1,
-                        path) <= 0)
+    if (FileSelectPopup(DialogFolder(kTextFiles), "LinkLog.txt", "*.txt", "Link log",
+                        VAL_SAVE_BUTTON, 0, 0, 1, 1, path) <= 0)
         return;
+    NoteChosenFile(kTextFiles, path);
     const unsigned long long total = LinkLogCount();
     const unsigned long long first = total > kLinkLogLines ? total - kLinkLogLines : 0;
     const int file = OpenFile(path, VAL_WRITE_ONLY, VAL_TRUNCATE, VAL_ASCII);

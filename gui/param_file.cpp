@@ -5,6 +5,7 @@
 
 #include "app/state.h"
 #include "com232/conversions.h"
+#include "gui/file_folders.h"
 #include "gui/panel_binding.h"
 #include "gui/param_file_io.h"
 #include "gui/transfer_status.h"
@@ -18,8 +19,11 @@ namespace {
 
 int AskForParameterFile()
 {
-    return FileSelectPopup(proj_dir, "Parameter.ini", "*.ini", "Parameter", VAL_OK_BUTTON, 0, 0,
-                           1, 1, file_name);
+    const int chosen = FileSelectPopup(DialogFolder(kParameterFiles), "Parameter.ini", "*.ini",
+                                       "Parameter", VAL_OK_BUTTON, 0, 0, 1, 1, file_name);
+    if (chosen > 0)
+        NoteChosenFile(kParameterFiles, file_name);
+    return chosen;
 }
 
 void ReportFileProblem(const char *what, const char *problem)

@@ -250,7 +250,7 @@ void SaveRecordPicture()
         return;
     char proposed[kPathBytes], path[kPathBytes];
     ProposedName(".png", proposed);
-    if (!ChooseSaveTarget(proposed, "*.png", path))
+    if (!ChooseSaveTarget(kPictureFiles, proposed, "*.png", path))
         return;
     char text[kMessageBytes];
     if (SaveGraphImageFile(graphpanel, GRAPHP_GraphRecord, path) < 0) {
@@ -274,7 +274,7 @@ void SaveRecordLines()
     }
     char proposed[kPathBytes], path[kPathBytes];
     ProposedName("-part.dat", proposed);
-    if (!ChooseSaveTarget(proposed, "*.dat", path))
+    if (!ChooseSaveTarget(kRecordFiles, proposed, "*.dat", path))
         return;
     std::size_t written = 0;
     char reason[kReasonBytes], text[kMessageBytes];

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "gui/file_folders.h"
 #include "platform/formatio/formatio.h"
 #include "platform/userint/userint.h"
 #include "ui/orvelle_uir.h"
@@ -51,9 +52,10 @@ int ChooseRecordToOpen(char (&path)[kPathBytes])
         FolderOf(recorder, folder);
     // A path too long for the buffer is refused by the dialog with its message.
     char chosen[kPathBytes] = "";
-    if (FileSelectPopup(folder[0] ? folder : proj_dir, "*.dat", "*.dat", "OPEN RECORD FILE",
+    if (FileSelectPopup(DialogFolder(kRecordFiles, folder), "*.dat", "*.dat", "OPEN RECORD FILE",
                         VAL_LOAD_BUTTON, 0, 0, 1, 0, chosen) != VAL_EXISTING_FILE_SELECTED)
         return 0;
+    NoteChosenFile(kRecordFiles, chosen);
     if (CheckFileAccess(chosen, 0) == kFmtNotAFile) {
         Refuse("This is no file that can be shown:", chosen);
         return 0;
@@ -62,15 +64,17 @@ int ChooseRecordToOpen(char (&path)[kPathBytes])
     return 1;
 }
 
-int ChooseSaveTarget(const char *proposed, const char *fileTypes, char (&path)[kPathBytes])
+int ChooseSaveTarget(int kind, const char *proposed, const char *fileTypes,
+                     char (&path)[kPathBytes])
 {
     char folder[kPathBytes] = "";
     FolderOf(gpRecordName, folder);
     char chosen[kPathBytes] = "";
-    const int picked = FileSelectPopup(folder[0] ? folder : proj_dir, proposed, fileTypes,
+    const int picked = FileSelectPopup(DialogFolder(kind, folder), proposed, fileTypes,
                                        "SAVE AS", VAL_SAVE_BUTTON, 0, 1, 1, 1, chosen);
     if (picked != VAL_EXISTING_FILE_SELECTED && picked != VAL_NEW_FILE_SELECTED)
         return 0;
+    NoteChosenFile(kind, chosen);
     char recorder[kPathBytes] = "";
     GetTextBoxLine(recpanel, RECP_DispRecFile, 0, recorder, sizeof recorder);
     const int access = CheckFileAccess(chosen, 1);

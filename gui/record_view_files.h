@@ -12,14 +12,18 @@ namespace orvelle {
 constexpr char kViewTitle[] = "ATTENTION!";
 constexpr char kViewDoneTitle[] = "INFO!";
 
-// Asks for a record file to show. 1 with path set; 0 when the operator
-// cancels or the path is refused (after its message).
+// Asks for a record file to show, in the folder a record file was last
+// chosen in (else the recorder's file's). 1 with path set; 0 when the
+// operator cancels or the path is refused (after its message).
 int ChooseRecordToOpen(char (&path)[kPathBytes]);
 
-// Asks for a file to save into, proposing `proposed` and the types
-// `fileTypes` ("*.png"), in the folder of the file shown. An existing file
-// is replaced only after the operator agreed. 1 with path set; 0 when the
-// operator cancels, declines or the path is refused (after its message).
-int ChooseSaveTarget(const char *proposed, const char *fileTypes, char (&path)[kPathBytes]);
+// Asks for a file of kind (kPictureFiles, kRecordFiles) to save into,
+// proposing `proposed` and the types `fileTypes` ("*.png"), in the folder
+// that kind was last chosen in (else the folder of the file shown). An
+// existing file is replaced only after the operator agreed. 1 with path set;
+// 0 when the operator cancels, declines or the path is refused (after its
+// message).
+int ChooseSaveTarget(int kind, const char *proposed, const char *fileTypes,
+                     char (&path)[kPathBytes]);
 
 }  // namespace orvelle

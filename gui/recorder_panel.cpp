@@ -6,6 +6,7 @@
 
 #include "app/state.h"
 #include "gui/data_folder.h"
+#include "gui/file_folders.h"
 #include "gui/graph_panel.h"
 #include "gui/record_end.h"
 #include "gui/record_file.h"
@@ -135,14 +136,15 @@ void CalcRecTime()
 
 void SelRecFile()
 {
-    const int chosen = FileSelectPopup(proj_dir, kRecordFileName, "*.dat", "FILENAME!",
-                                       VAL_OK_BUTTON, 0, 0, 1, 1, file_name);
+    const int chosen = FileSelectPopup(DialogFolder(kRecordFiles), kRecordFileName, "*.dat",
+                                       "FILENAME!", VAL_OK_BUTTON, 0, 0, 1, 1, file_name);
     if (chosen == VAL_PATH_TOO_LONG)
         return;  // the dialog said so
     if (chosen != VAL_EXISTING_FILE_SELECTED && chosen != VAL_NEW_FILE_SELECTED) {
         MessagePopup(kRecTitle, kRecNoFileText);
         return;
     }
+    NoteChosenFile(kRecordFiles, file_name);
     // A folder, FIFO or device is no record file: asked nothing, moved nowhere.
     if (CheckFileAccess(file_name, 1) == kFmtNotAFile) {
         ReportUnwritableFile();

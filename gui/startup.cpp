@@ -7,6 +7,7 @@
 #include "com232/status_display.h"
 #include "gui/connection_settings.h"
 #include "gui/data_folder.h"
+#include "gui/file_folders.h"
 #include "gui/live_display.h"
 #include "gui/panel_binding.h"
 #include "gui/port_list.h"
@@ -42,6 +43,7 @@ void InitAll()
 {
     InitStateValues();
     InitDataFilePaths();
+    LoadDialogFolders();
     ProposeRecordFile();
     SetCtrlVal(datapanel, DATAP_DispStatus, "InitVars");
     DispVis();

@@ -27,7 +27,8 @@ int OperatorSetCell(int panel, int control, int column, int row, double value);
 struct PopupRecord {
     std::string kind;   // "message", "confirm", "file"
     std::string title;
-    std::string text;
+    std::string text;   // a file selection's: its default file name
+    std::string folder; // a file selection's: the folder it opens in
 };
 void ScriptPopups(bool on);
 bool PopupsScripted();

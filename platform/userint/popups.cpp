@@ -46,9 +46,9 @@ QWidget *popupParent()
     return nullptr;
 }
 
-void logPopup(const char *kind, const char *title, const QString &text)
+void logPopup(const char *kind, const char *title, const QString &text, const char *folder = "")
 {
-    script().log.push_back({kind, title ? title : "", text.toStdString()});
+    script().log.push_back({kind, title ? title : "", text.toStdString(), folder ? folder : ""});
 }
 
 // "*.ini" or "*.ini;*.txt" into Qt's filter list, with "all files" last.
@@ -170,7 +170,7 @@ int FileSelectPopup(const char *defaultDirectory, const char *defaultFileSpec,
     if (!pathName || pathSize == 0)
         return UIEBadValueType;
     if (script().on) {
-        logPopup("file", title, plat::fromUtf8(defaultFileSpec));
+        logPopup("file", title, plat::fromUtf8(defaultFileSpec), defaultDirectory);
         if (script().files.empty())
             return VAL_NO_FILE_SELECTED;
         QString chosen = QString::fromStdString(script().files.front());

@@ -99,6 +99,15 @@ const Writer kWriters[] = {
          SaveRecordLines();
      },
      "This file cannot be written here. Choose another name or folder:\n"},
+    // Written when a dialog's folder changes: a parameter file that is not
+    // there, looked for in one folder and then in another.
+    {"DialogFolders", [](const std::string &) { return std::string(proj_dir) + "/DialogFolders.cfg"; },
+     [](const std::string &) {
+         static int turn = 0;
+         uitest::PushFileSelection(++turn % 2 ? "/none.ini" : "/usr/none.ini");
+         ReadParaFromFile();
+     },
+     ""},
     {"LinkLogText", [](const std::string &dir) { return Chosen(dir, "LinkLog.txt"); },
      [](const std::string &path) {
          uitest::PushFileSelection(path);
